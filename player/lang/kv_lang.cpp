@@ -1,0 +1,87 @@
+// The language library: texts from the .lng file named by KvLang/FileName in
+// the program folder, the caller's English default for every key the file
+// does not have. Loaded on first use and again on KvLangReload.
+#include "host/kv_lang.h"
+
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+
+#include "host/program_folder.h"
+#include "host/settings.h"
+#include "player/lang/lng_parser.h"
+
+namespace {
+
+// A language file larger than this is not a language file.
+constexpr DWORD kMaxFileSize = 64u << 20;
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (valid()) CloseHandle(h_);
+  }
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+std::mutex g_lock;
+lang::Table g_table;
+bool g_loaded = false;
+
+// The stored name must be a bare file name: nothing that leaves the folder.
+bool IsBareFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return name.find_first_of("\\/:") == std::string::npos;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileSize) return false;
+  bytes.resize(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+    return false;
+  bytes.resize(read);
+  return true;
+}
+
+lang::Table LoadChosenLanguage() {
+  const auto name = kv::ReadString("KvLang", "FileName");
+  if (!name || !IsBareFileName(*name)) return {};
+  const std::string path = kv::ProgramFolder() + *name;
+  if (path.size() >= MAX_PATH) return {};
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return {};
+  return lang::ParseLng(bytes);
+}
+
+}  // namespace
+
+KV_EXTERN_C const char* KV_CALL KvLangString(const char* key, const char* defaultText) {
+  if (!key) return defaultText;
+  std::lock_guard<std::mutex> hold(g_lock);
+  if (!g_loaded) {
+    g_table = LoadChosenLanguage();
+    g_loaded = true;
+  }
+  const auto it = g_table.find(key);
+  return it == g_table.end() ? defaultText : it->second.c_str();
+}
+
+KV_EXTERN_C void KV_CALL KvLangReload(void) {
+  lang::Table fresh = LoadChosenLanguage();
+  std::lock_guard<std::mutex> hold(g_lock);
+  g_table.swap(fresh);
+  g_loaded = true;
+}
