@@ -27,10 +27,12 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// A visible window with a rich edit (kLabelId) and a plain edit (kEditId).
-class LabelHost {
+// One visible top-level window for the whole program: under Wine without a
+// window manager, hiding or destroying an active top-level window waits for
+// seconds, so each test makes only its child controls.
+class TopWindow {
  public:
-  LabelHost() : richEdit_(LoadLibraryA("riched20.dll")) {
+  TopWindow() {
     WNDCLASSA wc{};
     wc.lpfnWndProc = HostProc;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -38,22 +40,45 @@ class LabelHost {
     RegisterClassA(&wc);
     window_ = CreateWindowExA(0, kHostClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400, 300, nullptr,
                               nullptr, wc.hInstance, nullptr);
+    SetForegroundWindow(window_);
+  }
+  TopWindow(const TopWindow&) = delete;
+  TopWindow& operator=(const TopWindow&) = delete;
+  ~TopWindow() {
+    if (window_) DestroyWindow(window_);
+    UnregisterClassA(kHostClass, GetModuleHandleA(nullptr));
+  }
+  HWND get() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+HWND SharedTopWindow() {
+  static TopWindow top;
+  return top.get();
+}
+
+// A rich edit (kLabelId) and a plain edit (kEditId) in the top window.
+class LabelHost {
+ public:
+  LabelHost() : richEdit_(LoadLibraryA("riched20.dll")), window_(SharedTopWindow()) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
     label_ = CreateWindowExA(0, RICHEDIT_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY,
-                             10, 10, 300, 100, window_, reinterpret_cast<HMENU>(kLabelId), wc.hInstance, nullptr);
+                             10, 10, 300, 100, window_, reinterpret_cast<HMENU>(kLabelId), instance, nullptr);
     edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 150, 300, 24, window_,
-                            reinterpret_cast<HMENU>(kEditId), wc.hInstance, nullptr);
+                            reinterpret_cast<HMENU>(kEditId), instance, nullptr);
     // As in a dialog, the controls get the dialog's font; the rich edit's own
     // default, the system font, is bold.
     SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    SetForegroundWindow(window_);
     SetFocus(edit_);
     g_linkMessages.clear();
   }
   LabelHost(const LabelHost&) = delete;
   LabelHost& operator=(const LabelHost&) = delete;
   ~LabelHost() {
-    if (window_) DestroyWindow(window_);
-    UnregisterClassA(kHostClass, GetModuleHandleA(nullptr));
+    if (label_) DestroyWindow(label_);
+    if (edit_) DestroyWindow(edit_);
     if (richEdit_) FreeLibrary(richEdit_);
   }
   bool ready() const { return label_ && edit_; }
@@ -86,7 +111,7 @@ class LabelHost {
 
  private:
   HMODULE richEdit_;
-  HWND window_ = nullptr;
+  HWND window_;
   HWND label_ = nullptr;
   HWND edit_ = nullptr;
 };
