@@ -18,6 +18,21 @@ void Store(const char* section, const char* key, const Bytes& value) {
   ASSERT_TRUE(KvIniSetBinary(section, key, value.data(), static_cast<uint32_t>(value.size())));
 }
 
+// Exit code: how many stations another process reads, plus 1000 for each
+// one whose name is not its number in words (it must be "one", "two", ...).
+WINTEST_CHILD(ReadStationsElsewhere) {
+  KvAuxLibrary aux;
+  if (!aux.complete()) return -1;
+  uint32_t count = 0;
+  StationInfo* list = aux.StationList(&count);
+  static const char* const kWords[] = {"one", "two", "three"};
+  int result = static_cast<int>(count);
+  for (uint32_t i = 0; i < count && i < 3; ++i)
+    if (std::strcmp(list[i].name, kWords[i]) != 0 || list[i].number != i + 1) result += 1000;
+  aux.FreeBuffer(list);
+  return result;
+}
+
 class KvAuxLists : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(aux.complete()); }
@@ -64,6 +79,13 @@ TEST_F(KvAuxLists, StationListComesFromTheStoreAndGoesBackToTheLibrary) {
   EXPECT_EQ(std::strlen(list[1].name), 255u);
   aux.FreeBuffer(list);
   aux.FreeBuffer(nullptr);
+}
+
+TEST_F(KvAuxLists, AnotherProcessReadsTheSameStations) {
+  EXPECT_EQ(wintest::RunChild("ReadStationsElsewhere"), 0);
+  Store("KvStations", "Stations",
+        Join({StationBytes(0, 1, "one"), StationBytes(1, 2, "two"), StationBytes(0, 3, "three")}));
+  EXPECT_EQ(wintest::RunChild("ReadStationsElsewhere"), 3);
 }
 
 TEST_F(KvAuxLists, FrequencyTextsCrossTheBoundary) {
