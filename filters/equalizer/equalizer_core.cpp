@@ -1,14 +1,13 @@
 #include "filters/equalizer/equalizer_core.h"
 
 #include <atomic>
-#include <bit>
 #include <climits>
 #include <cstring>
 
+#include "filters/common/pcm_decode.h"
+
 namespace eq {
 namespace {
-
-static_assert(std::endian::native == std::endian::little, "16-bit samples are read in host order");
 
 // Full scale of a band level, and the mean bin energy that reaches it.
 constexpr double kLevelScale = 32768;
@@ -50,10 +49,13 @@ struct LevelSum {
 
 }  // namespace
 
-FilterResult EqualizerCore::Prepare(const StreamFormat& format, uint32_t sampleBytes) {
+FilterResult EqualizerCore::Prepare(const filters::StreamFormat& format) {
   Release();
-  if (format.channels < 1 || format.channels > 2 || (format.bits != 8 && format.bits != 16)) return kFilterRefused;
-  const uint32_t n = sampleBytes / format.channels / (format.bits / 8);
+  if (format.channels < 1 || format.channels > filters::kMaxChannels ||
+      (format.bitsPerSample != 8 && format.bitsPerSample != 16)) {
+    return kFilterRefused;
+  }
+  const uint32_t n = format.SampleFrames();
   // FFTW plans take an int size; nothing smaller than one frame can be planned.
   if (n == 0 || n > INT_MAX) return kFilterSystemError;
   const std::size_t bins = n / 2 + 1;
@@ -84,7 +86,7 @@ FilterResult EqualizerCore::Prepare(const StreamFormat& format, uint32_t sampleB
 
   format_ = format;
   frames_ = n;
-  spacing_ = static_cast<double>(format.rate) / n;
+  spacing_ = static_cast<double>(format.samplesPerSec) / n;
   scale_ = 1.0 / n;
   // Band lookups rise with frequency, so each band's bins are one run.
   const uint32_t lastBin = n / 2;
@@ -169,14 +171,7 @@ void EqualizerCore::ProcessChannel(Channel& ch, int index, uint8_t* samples, con
 
   const uint8_t* in = first;
   for (uint32_t j = 0; j < n; ++j, in += stride) {
-    double x;
-    if constexpr (Bits == 8) {
-      x = static_cast<int>(*in) - 128;
-    } else {
-      int16_t s;
-      std::memcpy(&s, in, sizeof s);
-      x = s;
-    }
+    const double x = Bits == 8 ? filters::DecodeSample8(*in) : filters::DecodeSample16(in);
     time[j] = amplify ? x * amp : x;
   }
 
@@ -203,8 +198,8 @@ void EqualizerCore::ProcessChannel(Channel& ch, int index, uint8_t* samples, con
       if (v > 32767.0) v = 32767.0;
       const int s = static_cast<int>(v);
       if (!bypass) {
-        const int16_t word = static_cast<int16_t>(s);
-        std::memcpy(out, &word, sizeof word);
+        out[0] = static_cast<uint8_t>(s & 0xFF);
+        out[1] = static_cast<uint8_t>((s >> 8) & 0xFF);
       }
       sum.Add(s < 0 ? -s : s);
     }
@@ -234,7 +229,7 @@ void EqualizerCore::Process(uint8_t* samples, EqualizerShared& shared) {
   EqSoundInfo sound{};
   for (int c = 0; c < format_.channels; ++c) {
     EqChannelLevels& levels = c == 0 ? sound.left : sound.right;
-    if (format_.bits == 8) {
+    if (format_.bitsPerSample == 8) {
       ProcessChannel<8>(channel_[c], c, samples, settings[c], levels);
     } else {
       ProcessChannel<16>(channel_[c], c, samples, settings[c], levels);

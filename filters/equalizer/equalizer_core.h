@@ -9,17 +9,12 @@
 #include <array>
 #include <cstdint>
 
+#include "filters/common/stream_format.h"
 #include "filters/equalizer/band_table.h"
 #include "filters/equalizer/fftw_handles.h"
 #include "host/records.h"
 
 namespace eq {
-
-struct StreamFormat {
-  uint16_t channels;  // 1 or 2
-  uint16_t bits;      // 8 (unsigned, silence at 128) or 16 (signed)
-  uint32_t rate;      // samples per second
-};
 
 class EqualizerCore {
  public:
@@ -28,11 +23,11 @@ class EqualizerCore {
   EqualizerCore& operator=(const EqualizerCore&) = delete;
   ~EqualizerCore() { Release(); }
 
-  // Buffers and plans for blocks of sampleBytes bytes. kFilterRefused for a
+  // Buffers and plans for blocks of the latched format. kFilterRefused for a
   // format it cannot process, kFilterNoMemory when a buffer cannot be had,
   // kFilterSystemError when no plan can be made (less than one frame). On
   // failure nothing is kept.
-  FilterResult Prepare(const StreamFormat& format, uint32_t sampleBytes);
+  FilterResult Prepare(const filters::StreamFormat& format);
   void Release();
   bool prepared() const { return frames_ != 0; }
   uint32_t frames() const { return frames_; }
@@ -57,7 +52,7 @@ class EqualizerCore {
   void UpdateGains(Channel& ch, const EqChannelSettings& settings);
   void ShapeSpectrum(Channel& ch, bool bypass, std::array<double, kEqBands>& energy) const;
 
-  StreamFormat format_{};
+  filters::StreamFormat format_{};
   uint32_t frames_ = 0;
   double spacing_ = 0;  // Hz between bins
   double scale_ = 0;    // 1/n

@@ -52,8 +52,16 @@ std::vector<uint8_t> NoiseBlock(const Format& f, int n, std::mt19937& rng) {
   });
 }
 
-eq::StreamFormat Stream(const Format& f) {
-  return {static_cast<uint16_t>(f.channels), static_cast<uint16_t>(f.bits), f.rate};
+filters::StreamFormat Stream(int channels, int bits, uint32_t rate, uint32_t sampleBytes) {
+  filters::StreamFormat s{};
+  s.channels = static_cast<uint16_t>(channels);
+  s.bitsPerSample = static_cast<uint16_t>(bits);
+  s.samplesPerSec = rate;
+  s.sampleBytes = sampleBytes;
+  return s;
+}
+filters::StreamFormat Stream(const Format& f, std::size_t sampleBytes) {
+  return Stream(f.channels, f.bits, f.rate, static_cast<uint32_t>(sampleBytes));
 }
 
 void ExpectMatches(const std::vector<uint8_t>& got, const EqualizerShared& rec, const eqtest::Reference& ref,
@@ -69,7 +77,7 @@ struct Processed {
 
 Processed ProcessOnce(const Format& f, std::vector<uint8_t> block, const EqualizerShared& settings) {
   eq::EqualizerCore core;
-  EXPECT_EQ(core.Prepare(Stream(f), static_cast<uint32_t>(block.size())), kFilterOk);
+  EXPECT_EQ(core.Prepare(Stream(f, block.size())), kFilterOk);
   Processed run{std::move(block), settings};
   core.Process(run.samples.data(), run.rec);
   return run;
@@ -93,7 +101,7 @@ TEST(EqualizerCore, WholeBlocksMatchTheStraightforwardComputation) {
     SCOPED_TRACE(testing::Message() << c.f.channels << " channels, " << c.f.bits << " bits, n = " << c.n);
     const uint32_t bytes = static_cast<uint32_t>(c.n) * c.f.channels * (c.f.bits / 8);
     eq::EqualizerCore core;
-    ASSERT_EQ(core.Prepare(Stream(c.f), bytes), kFilterOk);
+    ASSERT_EQ(core.Prepare(Stream(c.f, bytes)), kFilterOk);
     EXPECT_EQ(core.frames(), static_cast<uint32_t>(c.n));
     // One core over several blocks: new settings, the same settings again,
     // then a change of one band only, so stale per-bin gains would show.
@@ -303,13 +311,13 @@ TEST(EqualizerCore, AShortBlockLeavesBandsWithoutBins) {
 
 TEST(EqualizerCore, PrepareRefusesWhatItCannotProcess) {
   eq::EqualizerCore core;
-  EXPECT_EQ(core.Prepare({0, 16, 44100}, 4096), kFilterRefused);
-  EXPECT_EQ(core.Prepare({3, 16, 44100}, 4096), kFilterRefused);
-  for (uint16_t bits : {0, 4, 12, 24, 32}) EXPECT_EQ(core.Prepare({2, bits, 44100}, 4096), kFilterRefused) << bits;
+  EXPECT_EQ(core.Prepare(Stream(0, 16, 44100, 4096)), kFilterRefused);
+  EXPECT_EQ(core.Prepare(Stream(3, 16, 44100, 4096)), kFilterRefused);
+  for (uint16_t bits : {0, 4, 12, 24, 32}) EXPECT_EQ(core.Prepare(Stream(2, bits, 44100, 4096)), kFilterRefused) << bits;
   EXPECT_FALSE(core.prepared());
   // Less than one frame: no plan can be made.
-  EXPECT_EQ(core.Prepare({2, 16, 44100}, 3), kFilterSystemError);
-  EXPECT_EQ(core.Prepare({1, 8, 44100}, 0), kFilterSystemError);
+  EXPECT_EQ(core.Prepare(Stream(2, 16, 44100, 3)), kFilterSystemError);
+  EXPECT_EQ(core.Prepare(Stream(1, 8, 44100, 0)), kFilterSystemError);
   EXPECT_FALSE(core.prepared());
   // An unprepared core leaves a block alone.
   std::vector<uint8_t> block(8, 0x55);
@@ -317,9 +325,9 @@ TEST(EqualizerCore, PrepareRefusesWhatItCannotProcess) {
   core.Process(block.data(), rec);
   EXPECT_EQ(block, std::vector<uint8_t>(8, 0x55));
 
-  EXPECT_EQ(core.Prepare({2, 16, 44100}, 4099), kFilterOk);
+  EXPECT_EQ(core.Prepare(Stream(2, 16, 44100, 4099)), kFilterOk);
   EXPECT_EQ(core.frames(), 1024u);  // partial frames are dropped
-  EXPECT_EQ(core.Prepare({1, 8, 22050}, 5), kFilterOk);
+  EXPECT_EQ(core.Prepare(Stream(1, 8, 22050, 5)), kFilterOk);
   EXPECT_EQ(core.frames(), 5u);
   core.Release();
   EXPECT_FALSE(core.prepared());

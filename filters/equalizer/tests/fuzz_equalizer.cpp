@@ -51,11 +51,11 @@ bool LevelsInRange(const EqChannelLevels& lv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Reader in{data, size};
   const uint8_t shape = in.Take<uint8_t>();
-  eq::StreamFormat format{};
+  filters::StreamFormat format{};
   format.channels = shape & 3;
-  format.bits = (shape & 4) ? 16 : 8;
-  if (shape & 8) format.bits = in.Take<uint8_t>();  // also formats it must refuse
-  format.rate = in.Take<uint16_t>() * 2u;
+  format.bitsPerSample = (shape & 4) ? 16 : 8;
+  if (shape & 8) format.bitsPerSample = in.Take<uint8_t>();  // also formats it must refuse
+  format.samplesPerSec = in.Take<uint16_t>() * 2u;
   const bool narrow = (shape & 16) != 0;  // settings within the presets' ranges
   EqualizerShared rec{};
   for (EqChannelSettings* s : {&rec.left, &rec.right}) {
@@ -67,13 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<uint8_t> block(in.data, in.data + in.size);
 
   eq::EqualizerCore core;
-  const FilterResult result = core.Prepare(format, static_cast<uint32_t>(block.size()));
-  const bool processable = format.channels >= 1 && format.channels <= 2 && (format.bits == 8 || format.bits == 16);
+  format.sampleBytes = static_cast<uint32_t>(block.size());
+  const FilterResult result = core.Prepare(format);
+  const bool processable = format.channels >= 1 && format.channels <= 2 && (format.bitsPerSample == 8 || format.bitsPerSample == 16);
   if (!processable) {
     if (result != kFilterRefused) __builtin_trap();
     return 0;
   }
-  const size_t frameBytes = format.channels * (format.bits / 8u);
+  const size_t frameBytes = format.channels * (format.bitsPerSample / 8u);
   if (block.size() < frameBytes) {
     if (result != kFilterSystemError) __builtin_trap();
     return 0;
@@ -82,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   block.resize(core.frames() * frameBytes);
 
   const std::vector<uint8_t> input = block;
-  const eqtest::Format f{format.channels, format.bits, format.rate};
+  const eqtest::Format f{format.channels, format.bitsPerSample, format.samplesPerSec};
   const bool compare = InPresetRange(rec.left) && InPresetRange(rec.right) && core.frames() <= 4096;
   const eqtest::Reference ref = compare ? eqtest::ReferenceEqualize(input, f, rec) : eqtest::Reference{};
   core.Process(block.data(), rec);
