@@ -83,11 +83,10 @@ void Quantize(const double* time, uint32_t n, double scale, double low, double h
 }
 
 void StoreChannel16(const int32_t* whole, int channels, int channel, uint32_t n, uint8_t* frames) {
-  uint8_t* out = frames + channel * 2;
   const std::size_t stride = static_cast<std::size_t>(channels) * 2;
-  for (uint32_t j = 0; j < n; ++j, out += stride) {
+  for (uint32_t j = 0; j < n; ++j) {
     const int16_t s = static_cast<int16_t>(whole[j]);  // little-endian, as the block
-    std::memcpy(out, &s, sizeof s);
+    std::memcpy(frames + j * stride + channel * 2, &s, sizeof s);
   }
 }
 
@@ -114,32 +113,40 @@ LevelTotals MeasureLevels16(const int32_t* whole, uint32_t n) {
   LevelTotals t;
   uint32_t j = 0;
 #if defined(__SSE2__)
-  // Four lanes of 32-bit sums, emptied before they can overflow.
-  constexpr uint32_t kChunk = 4 * 65536;
-  __m128i peak = _mm_setzero_si128(), low = _mm_set1_epi32(t.minimum);
-  while (j + 4 <= n) {
+  // Levels run from 0 to 32768; less 32768 they fit in signed 16 bits, eight
+  // to a register, where SSE2 has maximum, minimum and pairwise sums. The
+  // four 32-bit sums of a chunk stay above -65536 * 16384.
+  constexpr uint32_t kChunk = 8 * 16384;
+  const __m128i full = _mm_set1_epi32(32768), ones = _mm_set1_epi16(1);
+  __m128i peak = _mm_set1_epi16(-32768), low = _mm_set1_epi16(0);
+  const auto shifted = [&](const int32_t* p) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i sign = _mm_srai_epi32(x, 31);
+    return _mm_sub_epi32(_mm_sub_epi32(_mm_xor_si128(x, sign), sign), full);
+  };
+  while (j + 8 <= n) {
+    const uint32_t end = n - j > kChunk ? j + kChunk : n - (n - j) % 8;
+    const uint32_t count = end - j;
     __m128i sum = _mm_setzero_si128();
-    const uint32_t end = n - j > kChunk ? j + kChunk : n - (n - j) % 4;
-    for (; j < end; j += 4) {
-      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(whole + j));
-      const __m128i sign = _mm_srai_epi32(x, 31);
-      const __m128i level = _mm_sub_epi32(_mm_xor_si128(x, sign), sign);
-      sum = _mm_add_epi32(sum, level);
-      const __m128i higher = _mm_cmpgt_epi32(level, peak);
-      peak = _mm_or_si128(_mm_and_si128(higher, level), _mm_andnot_si128(higher, peak));
-      const __m128i lower = _mm_cmplt_epi32(level, low);
-      low = _mm_or_si128(_mm_and_si128(lower, level), _mm_andnot_si128(lower, low));
+    for (; j < end; j += 8) {
+      const __m128i level = _mm_packs_epi32(shifted(whole + j), shifted(whole + j + 4));
+      peak = _mm_max_epi16(peak, level);
+      low = _mm_min_epi16(low, level);
+      sum = _mm_add_epi32(sum, _mm_madd_epi16(level, ones));
     }
-    alignas(16) uint32_t lanes[4];
+    alignas(16) int32_t lanes[4];
     _mm_store_si128(reinterpret_cast<__m128i*>(lanes), sum);
-    t.sum += static_cast<uint64_t>(lanes[0]) + lanes[1] + lanes[2] + lanes[3];
+    const int64_t chunk = static_cast<int64_t>(lanes[0]) + lanes[1] + lanes[2] + lanes[3];
+    t.sum += static_cast<uint64_t>(chunk + 32768 * static_cast<int64_t>(count));
   }
-  alignas(16) int32_t peaks[4], lows[4];
-  _mm_store_si128(reinterpret_cast<__m128i*>(peaks), peak);
-  _mm_store_si128(reinterpret_cast<__m128i*>(lows), low);
-  for (int i = 0; i < 4; ++i) {
-    t.peak = peaks[i] > t.peak ? peaks[i] : t.peak;
-    t.minimum = lows[i] < t.minimum ? lows[i] : t.minimum;
+  if (j > 0) {
+    alignas(16) int16_t peaks[8], lows[8];
+    _mm_store_si128(reinterpret_cast<__m128i*>(peaks), peak);
+    _mm_store_si128(reinterpret_cast<__m128i*>(lows), low);
+    for (int i = 0; i < 8; ++i) {
+      t.peak = peaks[i] + 32768 > t.peak ? peaks[i] + 32768 : t.peak;
+      t.minimum = lows[i] + 32768 < t.minimum ? lows[i] + 32768 : t.minimum;
+    }
   }
 #endif
   for (; j < n; ++j) {

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kSeconds = 60;
-constexpr int kRuns = 3;
+constexpr int kRuns = 5;
 
 // CPU seconds (user + system) of a program run to its end; negative when it
 // could not run or failed.
