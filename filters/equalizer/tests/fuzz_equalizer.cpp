@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -125,6 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto ref = eqtest::ReferenceEqualize(whole, f, rec);
     std::string why;
     if (!eqtest::Matches(std::vector<uint8_t>(out.begin(), out.begin() + used), rec.sound, ref, f, &why)) {
+      std::fprintf(stderr, "differs from the reference: %s\n", why.c_str());
       __builtin_trap();
     }
   }
