@@ -2,6 +2,10 @@
 
 #include <fftw3.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -20,6 +24,30 @@ static_assert(kBinStride >= kHalfBins + 1);
 
 fftw_plan Plan(void* p) { return static_cast<fftw_plan>(p); }
 
+// count bytes min(trunc(min(|x| * scale, 256)) + base, 255) of the doubles
+// x = from[0], from[stride], from[2 * stride], ... for a base of 0..255.
+void ClampedBytes(const double* from, int stride, uint32_t count, double scale, int base, uint8_t* to) {
+  uint32_t i = 0;
+#if defined(__SSE2__)
+  // Eight at a time: the saturating packs do the final clamp to 255.
+  const __m128d sign = _mm_set1_pd(-0.0), s = _mm_set1_pd(scale), cap = _mm_set1_pd(256.0);
+  const __m128i b = _mm_set1_epi32(base);
+  auto two = [&](const double* p) {
+    const __m128d x = _mm_set_pd(p[stride], p[0]);
+    return _mm_cvttpd_epi32(_mm_min_pd(_mm_mul_pd(_mm_andnot_pd(sign, x), s), cap));
+  };
+  for (; i + 8 <= count; i += 8, from += 8 * stride) {
+    const __m128i lo = _mm_add_epi32(_mm_unpacklo_epi64(two(from), two(from + 2 * stride)), b);
+    const __m128i hi = _mm_add_epi32(_mm_unpacklo_epi64(two(from + 4 * stride), two(from + 6 * stride)), b);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to + i), _mm_packus_epi16(_mm_packs_epi32(lo, hi), lo));
+  }
+#endif
+  for (; i < count; ++i, from += stride) {
+    const double a = std::min(std::fabs(*from) * scale, 256.0);
+    to[i] = static_cast<uint8_t>(std::min(static_cast<int>(a) + base, 255));
+  }
+}
+
 }  // namespace
 
 int8_t WaveformByte(int sample, bool eightBit, const AnalyzerSettings& s) {
@@ -35,8 +63,8 @@ double SpectrumNormaliser(const AnalyzerSettings& s, bool eightBit) {
   return static_cast<double>(std::max<uint32_t>(n, 1));
 }
 
-uint8_t SpectrumByte(double x, double n, int32_t base) {
-  const double v = std::fabs(std::trunc(x * 255.0 / n)) + base;
+uint8_t SpectrumByte(double x, double scale, int32_t base) {
+  const double v = std::fabs(std::trunc(x * scale)) + base;
   if (v > 255.0) return 255;
   return static_cast<uint8_t>(static_cast<int64_t>(v));  // the low byte, also of a negative sum
 }
@@ -62,35 +90,75 @@ void FrameAnalysis::Release() {
   bins_ = nullptr;
 }
 
+void FrameAnalysis::UseSettings(const AnalyzerSettings& s) {
+  if (haveSettings_ && s.waveMagnify == settings_.waveMagnify && s.waveBase == settings_.waveBase &&
+      s.spectrumNorm == settings_.spectrumNorm && s.spectrumBase == settings_.spectrumBase)
+    return;
+  settings_ = s;
+  haveSettings_ = true;
+  // Both sample widths come down to a value of -128..127 before scaling.
+  for (int v = -128; v < 128; ++v) waveTable_[v + 128] = WaveformByte(v, true, s);
+  scale8_ = 255.0 / SpectrumNormaliser(s, true);
+  scale16_ = 255.0 / SpectrumNormaliser(s, false);
+}
+
+namespace {
+// Decoding and the waveform rows in one pass over the frame's bytes.
+template <uint32_t Channels, bool Eight>
+void DecodeWithWave(const uint8_t* p, const int8_t* table, double* const* input, int8_t* const* wave) {
+  constexpr uint32_t width = Eight ? 1 : 2;
+  for (uint32_t j = 0; j < kFrameLength; ++j) {
+    for (uint32_t c = 0; c < Channels; ++c, p += width) {
+      if constexpr (Eight) {
+        input[c][j] = filters::DecodeSample8(p[0]);
+        wave[c][j] = table[p[0]];  // the byte is the value + 128
+      } else {
+        const int v = filters::DecodeSample16(p);
+        input[c][j] = v;
+        wave[c][j] = table[v / 256 + 128];  // toward zero
+      }
+    }
+  }
+}
+}  // namespace
+
 // Element i of a row stands for element i of the transform in halfcomplex
 // order: real parts of bins 0..288, then imaginary parts of bins 287..1.
-void FrameAnalysis::SpectrumRow(const double (*bins)[2], double n, int32_t base, uint8_t* row) const {
-  for (uint32_t i = 0; i <= kHalfBins; ++i) row[i] = SpectrumByte(bins[i][0], n, base);
-  for (uint32_t i = kHalfBins + 1; i < kFrameLength; ++i) row[i] = SpectrumByte(bins[kFrameLength - i][1], n, base);
+void FrameAnalysis::SpectrumRow(const double (*bins)[2], uint8_t* row) const {
+  const int32_t base = settings_.spectrumBase;
+  if (base < 0) {  // rare: the low byte of a sum that may be negative
+    for (uint32_t i = 0; i <= kHalfBins; ++i) row[i] = SpectrumByte(bins[i][0], scale_, base);
+    for (uint32_t k = 1; k < kHalfBins; ++k) row[kFrameLength - k] = SpectrumByte(bins[k][1], scale_, base);
+    return;
+  }
+  // With a base of 0 or more, anything from 256 on shows 255: clamping the
+  // magnitude first keeps every step in 32-bit integers.
+  const int b = static_cast<int>(std::min<int32_t>(base, 255));
+  ClampedBytes(&bins[0][0], 2, kHalfBins + 1, scale_, b, row);
+  ClampedBytes(&bins[kHalfBins - 1][1], -2, kHalfBins - 1, scale_, b, row + kHalfBins + 1);
 }
 
 void FrameAnalysis::Analyze(const filters::StreamFormat& format, const uint8_t* frame, const AnalyzerSettings& s,
                             PrismoInfo& out) {
-  const bool eight = format.bitsPerSample == 8;
+  UseSettings(s);
   const bool stereo = format.channels == 2;
-  double* left = input_;
-  double* right = input_ + kInputStride;
-  filters::DecodeFrames(format, frame, kFrameLength, left, stereo ? right : nullptr);
-
-  for (uint32_t j = 0; j < kFrameLength; ++j) out.waveLeft[j] = WaveformByte(static_cast<int>(left[j]), eight, s);
+  scale_ = format.bitsPerSample == 8 ? scale8_ : scale16_;
+  double* const input[2] = {input_, input_ + kInputStride};
+  int8_t* const wave[2] = {out.waveLeft, out.waveRight};
+  const bool eight = format.bitsPerSample == 8;
   if (stereo) {
-    for (uint32_t j = 0; j < kFrameLength; ++j) out.waveRight[j] = WaveformByte(static_cast<int>(right[j]), eight, s);
+    eight ? DecodeWithWave<2, true>(frame, waveTable_, input, wave) : DecodeWithWave<2, false>(frame, waveTable_, input, wave);
   } else {
-    std::memcpy(out.waveRight, out.waveLeft, kFrameLength);
+    eight ? DecodeWithWave<1, true>(frame, waveTable_, input, wave) : DecodeWithWave<1, false>(frame, waveTable_, input, wave);
   }
 
-  const double n = SpectrumNormaliser(s, eight);
-  fftw_execute_dft_r2c(Plan(plan_), left, bins_);
-  SpectrumRow(bins_, n, s.spectrumBase, out.spectrumLeft);
+  fftw_execute_dft_r2c(Plan(plan_), input[0], bins_);
+  SpectrumRow(bins_, out.spectrumLeft);
   if (stereo) {
-    fftw_execute_dft_r2c(Plan(plan_), right, bins_ + kBinStride);
-    SpectrumRow(bins_ + kBinStride, n, s.spectrumBase, out.spectrumRight);
+    fftw_execute_dft_r2c(Plan(plan_), input[1], bins_ + kBinStride);
+    SpectrumRow(bins_ + kBinStride, out.spectrumRight);
   } else {
+    std::memcpy(out.waveRight, out.waveLeft, kFrameLength);
     std::memcpy(out.spectrumRight, out.spectrumLeft, kFrameLength);
   }
 }

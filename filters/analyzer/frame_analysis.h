@@ -27,8 +27,10 @@ int8_t WaveformByte(int sample, bool eightBit, const AnalyzerSettings& s);
 double SpectrumNormaliser(const AnalyzerSettings& s, bool eightBit);
 
 // Spectrum byte of one transform element x: |trunc(x * 255 / n)| + BSpec,
-// 255 when that exceeds 255, else its low byte.
-uint8_t SpectrumByte(double x, double n, int32_t base);
+// 255 when that exceeds 255, else its low byte. scale is 255 / n (the
+// element is multiplied by it: the transform's own round-off is larger than
+// the difference that makes).
+uint8_t SpectrumByte(double x, double scale, int32_t base);
 
 class FrameAnalysis {
  public:
@@ -49,7 +51,15 @@ class FrameAnalysis {
                PrismoInfo& out);
 
  private:
-  void SpectrumRow(const double (*bins)[2], double n, int32_t base, uint8_t* row) const;
+  void UseSettings(const AnalyzerSettings& s);
+  void SpectrumRow(const double (*bins)[2], uint8_t* row) const;
+
+  // Derived from the settings last used, rebuilt when they change.
+  AnalyzerSettings settings_;
+  bool haveSettings_ = false;
+  int8_t waveTable_[256] = {};  // waveform byte of every sample value -128..127, at value + 128
+  double scale8_ = 0, scale16_ = 0;  // 255 / normaliser
+  double scale_ = 0;                 // the one of the current frame
 
   void* plan_ = nullptr;        // fftw_plan
   double* input_ = nullptr;     // two channels of kFrameLength, one fftw_malloc block

@@ -126,30 +126,41 @@ TEST_F(FrameAnalysisTest, RowsMatchANaiveTransformInHalfcomplexOrder) {
     left[j] = sample(rng);
     right[j] = sample(rng) / 8;
   }
-  settings_.spectrumNorm = 2000000;   // spreads the random spectrum over the byte range
-  Run(Format(2, 16), Pcm16({left, right}));
-
-  const double n = static_cast<double>(settings_.spectrumNorm);
-  std::map<int, int> seen;  // bytes seen, to be sure the comparison means something
-  for (const auto& [x, row] : {std::pair{&left, out_.spectrumLeft}, std::pair{&right, out_.spectrumRight}}) {
+  // The transform in halfcomplex order, element by element.
+  std::vector<double> exact[2];
+  for (int c = 0; c < 2; ++c) {
+    const std::vector<int>& x = c == 0 ? left : right;
     for (uint32_t i = 0; i < kFrameLength; ++i) {
       const uint32_t bin = i <= kHalfBins ? i : kFrameLength - i;
       long double re = 0, im = 0;
       for (uint32_t j = 0; j < kFrameLength; ++j) {
         const long double a = -2.0L * 3.14159265358979323846264338327950288L * bin * j / kFrameLength;
-        re += (*x)[j] * std::cos(a);
-        im += (*x)[j] * std::sin(a);
+        re += x[j] * std::cos(a);
+        im += x[j] * std::sin(a);
       }
-      const double element = static_cast<double>(i <= kHalfBins ? re : im);
-      const double exact = std::fabs(element * 255.0 / n);
-      // Round-off may move a value that lies within a hair of a whole number.
-      const int want = static_cast<int>(std::min(255.0, std::trunc(exact)));
-      const int alt = static_cast<int>(std::min(255.0, std::trunc(exact + (exact - std::trunc(exact) > 0.5 ? 1e-6 : -1e-6))));
-      ASSERT_TRUE(row[i] == want || row[i] == alt) << "element " << i << ": " << int(row[i]) << " vs " << want;
-      ++seen[row[i]];
+      exact[c].push_back(static_cast<double>(i <= kHalfBins ? re : im));
     }
   }
-  EXPECT_GT(seen.size(), 20u);
+  settings_.spectrumNorm = 2000000;  // spreads the random spectrum over the byte range
+  // Bases that take the clamped path and the low-byte path.
+  for (int32_t base : {0, 100, -2}) {
+    settings_.spectrumBase = base;
+    Run(Format(2, 16), Pcm16({left, right}));
+    const double scale = 255.0 / settings_.spectrumNorm;
+    std::map<int, int> seen;  // bytes seen, to be sure the comparison means something
+    for (int c = 0; c < 2; ++c) {
+      const uint8_t* row = c == 0 ? out_.spectrumLeft : out_.spectrumRight;
+      for (uint32_t i = 0; i < kFrameLength; ++i) {
+        // Round-off may move a value that lies within a hair of a whole number.
+        const double x = exact[c][i];
+        const int low = SpectrumByte(x * (1 - 1e-9), scale, base), high = SpectrumByte(x * (1 + 1e-9), scale, base);
+        ASSERT_TRUE(row[i] == low || row[i] == high)
+            << "base " << base << ", channel " << c << ", element " << i << ": " << int(row[i]) << " vs " << low;
+        ++seen[row[i]];
+      }
+    }
+    EXPECT_GT(seen.size(), 20u) << base;
+  }
 }
 
 TEST(ElementRules, WaveformScalesTowardZeroThenMovesAwayFromIt) {
@@ -176,16 +187,17 @@ TEST(ElementRules, WaveformScalesTowardZeroThenMovesAwayFromIt) {
 }
 
 TEST(ElementRules, SpectrumBaseAndCap) {
-  EXPECT_EQ(SpectrumByte(147456, 500000, 0), 75);
-  EXPECT_EQ(SpectrumByte(-147456, 500000, 0), 75);
+  const double scale = 255.0 / 500000;
+  EXPECT_EQ(SpectrumByte(147456, scale, 0), 75);
+  EXPECT_EQ(SpectrumByte(-147456, scale, 0), 75);
   // With BSpec 250, a scaled magnitude of 5 or more shows 255 and 0 shows 250.
-  EXPECT_EQ(SpectrumByte(0, 500000, 250), 250);
-  EXPECT_EQ(SpectrumByte(5 * 500000.0 / 255 + 1, 500000, 250), 255);
-  EXPECT_EQ(SpectrumByte(4 * 500000.0 / 255 + 1, 500000, 250), 254);
-  EXPECT_EQ(SpectrumByte(1e12, 1, 0), 255);
+  EXPECT_EQ(SpectrumByte(0, scale, 250), 250);
+  EXPECT_EQ(SpectrumByte(5 * 500000.0 / 255 + 1, scale, 250), 255);
+  EXPECT_EQ(SpectrumByte(4 * 500000.0 / 255 + 1, scale, 250), 254);
+  EXPECT_EQ(SpectrumByte(1e12, 255.0, 0), 255);
   // A negative base (stored as a large word) keeps the low byte of the sum.
-  EXPECT_EQ(SpectrumByte(0, 500000, -1), 255);
-  EXPECT_EQ(SpectrumByte(2 * 500000.0 / 255 + 1, 500000, -3), 255);
+  EXPECT_EQ(SpectrumByte(0, scale, -1), 255);
+  EXPECT_EQ(SpectrumByte(2 * 500000.0 / 255 + 1, scale, -3), 255);
 }
 
 TEST(ElementRules, ZeroNormaliserCountsAsOne) {
