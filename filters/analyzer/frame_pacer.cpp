@@ -13,4 +13,12 @@ FramePacer::Step FramePacer::Next(uint32_t now) const {
   return {Action::Show, static_cast<uint32_t>(due)};
 }
 
+uint32_t FramePacer::MsUntilNextFrame(uint32_t now) const {
+  const double elapsed = static_cast<double>(now - start_);
+  const double next = shownAny_ ? (static_cast<double>(last_) + 1) * frameMs_ : 0.0;
+  const double wait = std::ceil(next - elapsed);
+  if (!(wait < kMaxWaitMs)) return kMaxWaitMs;  // also an infinite frame duration
+  return wait < 1 ? 1 : static_cast<uint32_t>(wait);
+}
+
 }  // namespace prismo

@@ -69,6 +69,31 @@ TEST(FramePacer, ClockWrapsAround) {
   EXPECT_EQ(ShowFrames(p, start, start + 100), (std::vector<uint32_t>{0, 1, 2, 3}));
 }
 
+TEST(FramePacer, SleepsUntilTheNextFrameIsDue) {
+  FramePacer p(576.0 / 44100 * 1000, 10);  // 13.06 ms
+  p.Start(100);
+  p.Shown(p.Next(100).frame);
+  EXPECT_EQ(p.MsUntilNextFrame(100), 14u);  // frame 1 is due at 113.06
+  EXPECT_EQ(p.MsUntilNextFrame(112), 2u);
+  EXPECT_EQ(p.MsUntilNextFrame(113), 1u);
+  // Waking when the wait says so always finds the next frame due.
+  for (uint32_t now = 100; now < 200; ++now) {
+    const auto step = p.Next(now);
+    if (step.action == FramePacer::Action::Show) {
+      p.Shown(step.frame);
+      continue;
+    }
+    ASSERT_EQ(step.action, FramePacer::Action::Wait);
+    const uint32_t wake = now + p.MsUntilNextFrame(now);
+    EXPECT_EQ(p.Next(wake - 1).action, FramePacer::Action::Wait) << now;
+    EXPECT_EQ(p.Next(wake).action, FramePacer::Action::Show) << now;
+  }
+  FramePacer still(std::numeric_limits<double>::infinity(), 3);
+  still.Start(0);
+  still.Shown(0);
+  EXPECT_EQ(still.MsUntilNextFrame(5), FramePacer::kMaxWaitMs);
+}
+
 TEST(FramePacer, NoFramesOrNoRate) {
   FramePacer empty(13.0, 0);  // a block shorter than one frame
   empty.Start(5);

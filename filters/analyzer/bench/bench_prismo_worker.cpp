@@ -1,0 +1,92 @@
+// Prismo.dll as shipped, fed 44.1 kHz stereo 16-bit sound in real time while
+// a viewer asks for analysis: the worker's CPU time per second of sound, as
+// a fraction of one core. Run from the install folder under Wine.
+#include <windows.h>
+// after windows.h
+#include <mmsystem.h>
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "filters/analyzer/tests/prismo_harness_win.h"
+
+namespace {
+
+constexpr uint32_t kRate = 44100;
+constexpr uint32_t kBlockFrames = kRate / 10;  // 100 ms blocks
+constexpr DWORD kBlockMs = 100;
+constexpr int kBlocks = 100;  // ten seconds of sound
+
+uint64_t Ticks(FILETIME f) { return (static_cast<uint64_t>(f.dwHighDateTime) << 32) | f.dwLowDateTime; }
+
+std::vector<DWORD> ThreadIds() {
+  std::vector<DWORD> ids;
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 t{};
+  t.dwSize = sizeof t;
+  for (BOOL more = Thread32First(snap, &t); more; more = Thread32Next(snap, &t))
+    if (t.th32OwnerProcessID == GetCurrentProcessId()) ids.push_back(t.th32ThreadID);
+  CloseHandle(snap);
+  return ids;
+}
+
+// CPU time of a thread, in 100 ns units.
+uint64_t ThreadCpu(HANDLE thread) {
+  FILETIME c, e, k, u;
+  GetThreadTimes(thread, &c, &e, &k, &u);
+  return Ticks(k) + Ticks(u);
+}
+
+}  // namespace
+
+int main() {
+  prismo_test::PrismoLibrary lib;
+  if (!lib.loaded()) {
+    std::printf("error: Prismo.dll not found\n");
+    return 1;
+  }
+  prismo_test::SoundBlock block(2, kRate, 16, kBlockFrames);
+  for (uint32_t j = 0; j < kBlockFrames; ++j) {
+    block.Set(j, 0, static_cast<int>((j * 7919u) % 20000u) - 10000);
+    block.Set(j, 1, static_cast<int>((j * 104729u) % 30000u) - 15000);
+  }
+  lib.request() = 1;
+  timeBeginPeriod(1);
+  int refused = 0;
+  const std::vector<DWORD> before = ThreadIds();
+  if (lib.filter2(block.get()) != 0) ++refused;  // set-up outside the measurement
+  HANDLE worker = nullptr;  // the thread that set-up started
+  for (DWORD id : ThreadIds())
+    if (std::find(before.begin(), before.end(), id) == before.end()) worker = OpenThread(THREAD_QUERY_INFORMATION, FALSE, id);
+  if (!worker) {
+    std::printf("error: no worker thread\n");
+    return 1;
+  }
+  Sleep(kBlockMs);
+
+  const uint64_t cpu0 = ThreadCpu(worker);
+  const DWORD start = timeGetTime();
+  for (int i = 1; i <= kBlocks; ++i) {
+    if (lib.filter2(block.get()) != 0) ++refused;
+    const DWORD due = start + static_cast<DWORD>(i) * kBlockMs;
+    const DWORD now = timeGetTime();
+    if (static_cast<int32_t>(due - now) > 0) Sleep(due - now);
+  }
+  const DWORD wallMs = timeGetTime() - start;
+  const uint64_t cpu = ThreadCpu(worker) - cpu0;
+  CloseHandle(worker);
+  timeEndPeriod(1);
+  lib.request() = 0;
+  lib.cleanup();
+
+  const double cpuMs = cpu / 10000.0;
+  std::printf("worker_sound_seconds: %.1f\n", wallMs / 1000.0);
+  std::printf("worker_cpu_ms: %.1f\n", cpuMs);
+  std::printf("worker_cpu_fraction: %.5f\n", cpuMs / wallMs);
+  std::printf("worker_blocks_refused: %d\n", refused);
+  return 0;
+}
