@@ -135,55 +135,59 @@ AnalyzerSession::Wake AnalyzerSession::WaitSet(DWORD timeoutMs) const {
 }
 
 void AnalyzerSession::RunWorker() {
+  Wake wake = WaitSet(INFINITE);
   for (;;) {
-    switch (WaitSet(INFINITE)) {
+    switch (wake) {
       case Wake::Stop: return;
       case Wake::NewBlock: break;
       default: Fail(); return;
     }
-    // A block arrived: show its predecessor's frames as their times come.
-    const MillisecondClock clock;
-    FramePacer pacer(frameMs_, framesPerBlock_);
-    pacer.Start(clock.Now());
-    for (bool nextBlock = false; !nextBlock;) {
-      const uint32_t now = clock.Now();
-      const FramePacer::Step step = pacer.Next(now);
-      if (step.action == FramePacer::Action::Wait) {
-        switch (WaitSet(pacer.MsUntilNextFrame(now))) {
-          case Wake::Stop: return;
-          case Wake::NewBlock: nextBlock = true; continue;  // the outer wait returns at once
-          case Wake::Timeout: continue;
-          case Wake::Failed: Fail(); return;
-        }
-      }
-      if (step.action == FramePacer::Action::Done) {
-        if (framesPerBlock_ == 0) {
-          // Nothing to show, so no frame 0 resets the event: reset it here,
-          // or the outer wait would return again and again.
-          filters::ScopedLock hold(lock_);
-          pendingBlock_.store(false);
-          ResetEvent(newBlock_.get());
-        }
-        nextBlock = true;
-        continue;
-      }
+    wake = ShowBlock();
+    // A newer block goes straight on: waiting again would only see the
+    // new-block event still set (and the stop event is checked first in
+    // every wait, so a stop is never passed over).
+    if (wake == Wake::Timeout) wake = WaitSet(INFINITE);
+  }
+}
 
-      const uint32_t k = step.frame;
-      {
-        filters::ScopedLock hold(lock_);
-        if (k == 0) {
-          pendingBlock_.store(false);
-          ResetEvent(newBlock_.get());  // this block is now the current one
-        } else if (stopping_.load()) {
-          return;
-        } else if (pendingBlock_.load()) {
-          break;  // a newer block cuts this one short
-        }
-        std::memcpy(frame_, previous_.get() + static_cast<size_t>(k) * frameBytes_, frameBytes_);
-      }
-      analysis_.Analyze(format_, frame_, settings_, shared_.info);
-      pacer.Shown(k);
+AnalyzerSession::Wake AnalyzerSession::ShowBlock() {
+  const MillisecondClock clock;
+  FramePacer pacer(frameMs_, framesPerBlock_);
+  pacer.Start(clock.Now());
+  for (;;) {
+    const uint32_t now = clock.Now();
+    const FramePacer::Step step = pacer.Next(now);
+    if (step.action == FramePacer::Action::Wait) {
+      const Wake wake = WaitSet(pacer.MsUntilNextFrame(now));
+      if (wake == Wake::Timeout) continue;
+      return wake;
     }
+    if (step.action == FramePacer::Action::Done) {
+      if (framesPerBlock_ == 0) {
+        // Nothing to show, so no frame 0 resets the event: reset it here,
+        // or the wait for the next block would return again and again.
+        filters::ScopedLock hold(lock_);
+        pendingBlock_.store(false);
+        ResetEvent(newBlock_.get());
+      }
+      return Wake::Timeout;
+    }
+
+    const uint32_t k = step.frame;
+    {
+      filters::ScopedLock hold(lock_);
+      if (k == 0) {
+        pendingBlock_.store(false);
+        ResetEvent(newBlock_.get());  // this block is now the current one
+      } else if (stopping_.load()) {
+        return Wake::Stop;
+      } else if (pendingBlock_.load()) {
+        return Wake::NewBlock;  // a newer block cuts this one short
+      }
+      std::memcpy(frame_, previous_.get() + static_cast<size_t>(k) * frameBytes_, frameBytes_);
+    }
+    analysis_.Analyze(format_, frame_, settings_, shared_.info);
+    pacer.Shown(k);
   }
 }
 

@@ -51,7 +51,11 @@ class AnalyzerSession {
   bool Requested() const;
 
   static DWORD WINAPI WorkerEntry(void* session);
-  void RunWorker();          // returns when the worker is to end
+  void RunWorker();  // returns when the worker is to end
+  // Shows the frames of the block that just became the previous one. Stop,
+  // NewBlock (a newer block cut it short), Failed, or Timeout when the block
+  // has no frame left.
+  Wake ShowBlock();
   Wake WaitSet(DWORD timeoutMs) const;
   void Fail() { failed_.store(true); }
 

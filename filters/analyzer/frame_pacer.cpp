@@ -5,6 +5,8 @@
 namespace prismo {
 
 FramePacer::Step FramePacer::Next(uint32_t now) const {
+  // After the last frame there is nothing to wait for.
+  if (shownAny_ && static_cast<uint64_t>(last_) + 1 >= frames_) return {Action::Done, 0};
   const uint32_t elapsed = now - start_;  // modulo 2^32
   // The quotient stays a double until it is known to be a frame number.
   const double due = std::floor(static_cast<double>(elapsed) / frameMs_);
