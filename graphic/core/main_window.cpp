@@ -42,9 +42,10 @@ void MainWindow::Destroy() {
 }
 
 LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // A system setting change is usually sent, not posted, so it would never
-  // reach the run loop; queue it there (a queued one is never dispatched).
-  if (message == WM_SETTINGCHANGE) PostMessageA(window, message, wParam, lParam);
+  // A system setting change is always sent (it carries a pointer, so it
+  // cannot be posted) and would never reach the run loop: queue the
+  // module's own rebuild request instead.
+  if (message == WM_SETTINGCHANGE) PostMessageA(window, engine::kSettingsChanged, 0, 0);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
