@@ -21,30 +21,8 @@ constexpr char kSectionB[] = "VrxB";
 constexpr char kClass[] = "QorvVarix";
 constexpr char kClassB[] = "QorvVarixB";
 constexpr char kNoSkinBox[] = "Varix 2.39|A skin is not selected. Please select a skin in the settings.";
-constexpr char kAnalyzerBox[] =
-    "Varix 2.39|The Sound Analyzer plug-in isn't active. You can activate the module in the settings.";
-
-#define CHILD_CHECK(condition)                                                   \
-  do {                                                                           \
-    if (!(condition)) {                                                          \
-      std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
-      return __LINE__;                                                           \
-    }                                                                            \
-  } while (0)
-
-SIZE WindowSize(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
 
 bool Topmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-int ReportBoxes(const ModuleThread& m) {
-  for (const std::string& text : m.closedBoxes) std::fprintf(stderr, "message box: %s\n", text.c_str());
-  if (HWND box = m.MessageBoxNow()) std::fprintf(stderr, "open message box: %s\n", MessageBoxContent(box).c_str());
-  return 0;
-}
 
 }  // namespace
 
@@ -174,49 +152,27 @@ WINTEST_CHILD(RestartsWithoutLeaks) {
   return 0;
 }
 
-// args: window class, width, height, description path, debug boxes expected
-// (-1 for any number), analyzer boxes expected. Runs a shipped skin with its
-// Debug set: every debug box must name a section that the description does
-// not hold, by its first key; nothing that the description holds may fail.
-WINTEST_CHILD(SkinBoxes) {
+// The language file says "one" for both texts; the analyzer box of the
+// first run reads it. args: path of the language file.
+WINTEST_CHILD(ReloadsTheLanguage) {
   ModuleThread m("Vrx.dll");
-  CHILD_CHECK(m.loaded());
-  const std::string description = args.at(3);
-  int debugBoxes = 0, analyzerBoxes = 0;
-  HWND window = nullptr;
-  for (DWORD waited = 0; waited < 60000 && !window && !m.Ended(); waited += 10) {
-    if (HWND box = m.MessageBoxNow()) {
-      const std::string content = MessageBoxContent(box);
-      CloseMessageBox(box);
-      if (content == kAnalyzerBox) {
-        ++analyzerBoxes;
-        continue;
-      }
-      const std::size_t open = content.find('['), close = content.find(']');
-      CHILD_CHECK(content.rfind("Varix 2.39|Skin debug message.", 0) == 0);
-      CHILD_CHECK(open != std::string::npos && close != std::string::npos);
-      const std::string section = content.substr(open + 1, close - open - 1);
-      const std::string key = content.substr(close + 1);
-      char keys[4096];
-      const DWORD held = GetPrivateProfileSectionA(section.c_str(), keys, sizeof keys, description.c_str());
-      if (held != 0 || (key.find("WindowX") == std::string::npos && key.find("WindowUpX") == std::string::npos))
-        std::fprintf(stderr, "a section of the skin fails: %s\n", content.c_str());
-      CHILD_CHECK(held == 0);
-      ++debugBoxes;
-      continue;
-    }
-    window = FindWindowA(args.at(0).c_str(), nullptr);
-    Sleep(10);
-  }
-  std::fprintf(stderr, "%d debug boxes, %d analyzer boxes\n", debugBoxes, analyzerBoxes);
+  HWND box = m.WaitMessageBox();
+  CHILD_CHECK(box != nullptr);
+  CHILD_CHECK(MessageBoxContent(box) == "Varix 2.39|Analyzer one");
+  CloseMessageBox(box);
+  HWND window = m.WaitWindow(kClass);
   CHILD_CHECK(window != nullptr);
-  CHILD_CHECK(WindowSize(window).cx == std::stoi(args.at(1)) && WindowSize(window).cy == std::stoi(args.at(2)));
-  CHILD_CHECK(args.at(4) == "-1" || debugBoxes == std::stoi(args.at(4)));
-  CHILD_CHECK(analyzerBoxes == std::stoi(args.at(5)));
-  PostMessageA(window, engine::kCloseModule, 0, 0);
+  // New texts take effect only through the reload of a rebuild.
+  CHILD_CHECK(wintest::WriteFileText(args.at(0), "QUIRA_ANALYZER=Analyzer two\r\nNO_SKIN=No skin two\r\n"));
+  SetText(kSection, "Skin", "");
+  PostMessageA(window, engine::kSettingsChanged, 0, 0);
+  box = m.WaitMessageBox();
+  CHILD_CHECK(box != nullptr);
+  const std::string content = MessageBoxContent(box);
+  std::fprintf(stderr, "box: %s\n", content.c_str());
+  CHILD_CHECK(content == "Varix 2.39|No skin two");
+  CloseMessageBox(box);
   CHILD_CHECK(m.WaitEnd());
-  ReportBoxes(m);
-  CHILD_CHECK(m.closedBoxes.empty());
   return 0;
 }
 
@@ -329,31 +285,16 @@ TEST(VrxModule, NoGdiObjectLostAcrossRestarts) {
   EXPECT_EQ(host.Run("RestartsWithoutLeaks", {"200"}), 0);
 }
 
-// The shipped skins, staged from the install folder with Debug switched on.
-std::string StageShippedSkin(const HostFolder& host, const std::string& name) {
-  const std::string from = wintest::InstallFolder() + "Varix\\" + name;
-  const std::string to = host.skinFolder() + name;
-  CopyFileA((from + ".bmp").c_str(), (to + ".bmp").c_str(), FALSE);
-  CopyFileA((from + ".txt").c_str(), (to + ".txt").c_str(), FALSE);
-  WritePrivateProfileStringA("General", "Debug", "1", (to + ".txt").c_str());
-  return to + ".txt";
-}
-
-TEST(VrxModule, ShippedSkinsFailNoSectionTheyHold) {
+TEST(VrxModule, RebuildReloadsTheLanguage) {
   wintest::IsolatedSettings settings;
   HostFolder host(true);
-  const std::string nightfall = StageShippedSkin(host, "Nightfall");
-  const std::string daylight = StageShippedSkin(host, "Daylight");
-  SetAnalyzerActive(true);
-  SetText(kSection, "Skin", "Nightfall.bmp");
-  // Ten bands: the eleventh band section, left out, ends the panel and is
-  // the only one reported.
-  EXPECT_EQ(host.Run("SkinBoxes", {kClass, "560", "250", nightfall, "1", "0"}), 0);
-  SetText(kSection, "Skin", "Daylight.bmp");
-  EXPECT_EQ(host.Run("SkinBoxes", {kClass, "340", "124", daylight, "-1", "0"}), 0);
-  // Without the analyzer among the active filters the spectrum is left out
-  // after telling the user.
+  ASSERT_TRUE(WriteSmallSkin(host.skinFolder(), "first.bmp", 40, 30,
+                             "[Spectrum]\r\nWindowX=0\r\nWindowY=0\r\nControlX=0\r\nControlY=0\r\n"
+                             "ControlWidth=10\r\nControlHeight=10\r\nPeakHeight=1\r\nBands=2\r\n"));
+  const std::string language = host.path() + "test.lng";
+  ASSERT_TRUE(wintest::WriteFileText(language, "QUIRA_ANALYZER=Analyzer one\r\nNO_SKIN=No skin one\r\n"));
+  SetText("KvLang", "FileName", "test.lng");
+  SetText(kSection, "Skin", "first.bmp");
   SetAnalyzerActive(false);
-  SetText(kSection, "Skin", "Nightfall.bmp");
-  EXPECT_EQ(host.Run("SkinBoxes", {kClass, "560", "250", nightfall, "1", "1"}), 0);
+  EXPECT_EQ(host.Run("ReloadsTheLanguage", {language}), 0);
 }
