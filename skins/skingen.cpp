@@ -412,7 +412,8 @@ void DrawNightfall(Skin& s) {
   DrawText(c, 304, 187, "+", t.label, 1, 0.8);
   DrawText(c, 304, 203, "0", t.label, 1, 0.8);
   DrawText(c, 304, 218, "-", t.label, 1, 0.8);
-  const char* freqs[] = {"31", "63", "125", "250", "500", "1K", "2K", "4K", "8K", "16K"};
+  // The equalizer's own band frequencies.
+  const char* freqs[] = {"60", "170", "310", "600", "1K", "3K", "6K", "12K", "14K", "16K"};
   for (int k = 0; k < 10; ++k) {
     const int x = 312 + 23 * k;
     s.VerticalGroove(x + 7, 186, 226, 2);
