@@ -13,7 +13,7 @@ TEST(PluginList, NamesInOrderWithoutRepeatsOrPaths) {
   EXPECT_EQ(PluginNames(Bytes(std::string("Prismo.dll\0Tonal10.dll\0", 23))), (Names{"Prismo.dll", "Tonal10.dll"}));
   EXPECT_EQ(PluginNames(Bytes(std::string("Tonal10.dll\0\0PRISMO.DLL\0prismo.dll\0", 35))),
             (Names{"Tonal10.dll", "PRISMO.DLL"}));
-  EXPECT_EQ(PluginNames(Bytes(std::string("..\\evil.dll\0C:\\x.dll\0sub/y.dll\0..\0ok.dll\0tail", 46))),
+  EXPECT_EQ(PluginNames(Bytes(std::string("..\\evil.dll\0C:\\x.dll\0sub/y.dll\0..\0ok.dll\0tail", 45))),
             (Names{"ok.dll"}));
   EXPECT_TRUE(PluginNames({}).empty());
   EXPECT_TRUE(PluginNames(Bytes("NoTerminator.dll")).empty());
