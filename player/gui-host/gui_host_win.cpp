@@ -107,10 +107,11 @@ int RunModule(const guihost::RunModule& run) {
   if (path.size() >= MAX_PATH) return kExitNotLoaded;
   Library library(path);
   const auto getInfo = library.Export<GetInfoFn>("GetInfo");
-  const auto activate = library.Export<ActivateFn>("Activate");
-  if (!getInfo || !activate) return kExitNotLoaded;
+  if (!getInfo) return kExitNotLoaded;
   ModuleInfo info{-1, nullptr};
   if (getInfo(&info) != &info || info.kind != kModuleGraphic) return kExitNotGraphic;
+  const auto activate = library.Export<ActivateFn>("Activate");
+  if (!activate) return kExitNotLoaded;
   activate();
   return kExitDone;
 }

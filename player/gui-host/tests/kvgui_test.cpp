@@ -94,4 +94,18 @@ TEST(KvGui, ModulesThatCannotRunAreRefused) {
   EXPECT_EQ(RunGui("p ..\\KvIni.dll"), 2) << "only the program folder's modules";
 }
 
+TEST(KvGui, RunsAGraphicModuleUntilItsActivateReturns) {
+  wintest::IsolatedSettings settings;  // no skin chosen: the module says so and ends
+  bool boxShown = false;
+  EXPECT_EQ(RunGui("p Vrx.dll",
+                   [&](DWORD process) {
+                     const HWND box = WaitForWindow(process, "#32770");
+                     boxShown = box != nullptr;
+                     if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+                   }),
+            0);
+  EXPECT_TRUE(boxShown) << "the module ran inside the host";
+  EXPECT_EQ(RunGui("p Prismo.dll"), 4) << "an audio filter is no graphic module";
+}
+
 }  // namespace
