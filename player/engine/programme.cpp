@@ -59,7 +59,11 @@ void StationProgramme::Render(float* left, float* right, size_t count) {
     const uint64_t inHalf = t_ % half;
     const uint64_t halfIndex = t_ / half;
     const float env = std::exp(-3.0f * static_cast<float>(inHalf) / static_cast<float>(half));
-    const float melody = 0.22f * env * Sine(Note(halfIndex), t_);
+    if (halfIndex != noteIndex_ || t_ == 0) {
+      noteIndex_ = halfIndex;
+      note_ = Note(halfIndex);
+    }
+    const float melody = 0.22f * env * Sine(note_, t_);
     const float pad = 0.10f * (Sine(root_, t_) + 0.6f * Sine(root_ * 1.5, t_));
 
     // Kick on every beat with a falling pitch, hat on the off-beats.

@@ -37,6 +37,8 @@ class StationProgramme {
   float pan_;
   Noise noise_;
   uint64_t t_ = 0;
+  uint64_t noteIndex_ = 0;
+  float note_ = 0;  // the melody's pitch for the current half beat
 };
 
 // A WAV programme, looped and brought to the engine's rate.

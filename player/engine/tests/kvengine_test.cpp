@@ -4,6 +4,7 @@
 // engine's survival of bad callers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -292,6 +293,51 @@ TEST_F(KvEngine, AWavSourceIsRecordedSampleForSample) {
     ASSERT_EQ(audio.samples[2 * i], source[2 * ((offset + i) % frames)]) << i;
     ASSERT_EQ(audio.samples[2 * i + 1], source[2 * ((offset + i) % frames) + 1]) << i;
   }
+}
+
+TEST_F(KvEngine, InputMutesAndVolumesShapeTheRecording) {
+  EngineProcess engine;
+  ASSERT_TRUE(engine.window());
+  const auto record = [&](const char* name) {
+    const std::string path = wintest::TempFolder() + name;
+    KvIniSetString("KvSave", "FileName", path.c_str());
+    engine.Send(kSetRecording, 1);
+    PumpUntil([&] { return engine.Send(kGetRecordDuration) >= 1; });
+    engine.Send(kSetRecording, 0);
+    const std::vector<uint8_t> bytes = ReadAll(path);
+    WavAudio audio;
+    ParseWav(bytes.data(), bytes.size(), audio);
+    // The first block may still have been made before the change.
+    const size_t skip = std::min<size_t>(audio.samples.size(), 2 * 16384);
+    return std::vector<int16_t>(audio.samples.begin() + static_cast<std::ptrdiff_t>(skip), audio.samples.end());
+  };
+  const auto peak = [](const std::vector<int16_t>& v, size_t channel) {
+    int peakValue = 0;
+    for (size_t i = channel; i < v.size(); i += 2) peakValue = std::max(peakValue, std::abs(static_cast<int>(v[i])));
+    return peakValue;
+  };
+
+  const auto full = record("full.wav");
+  ASSERT_FALSE(full.empty());
+  EXPECT_GT(peak(full, 0), 2000);
+
+  engine.Send(SetMute(Line::Record), 1);
+  const auto muted = record("muted.wav");
+  ASSERT_FALSE(muted.empty());
+  EXPECT_EQ(peak(muted, 0) + peak(muted, 1), 0) << "a muted record line records silence";
+  engine.Send(SetMute(Line::Record), 0);
+
+  // The right half of the radio line at 0: the right channel falls silent.
+  engine.Send(SetVolume(Line::Radio), 100);
+  const auto left = record("left.wav");
+  ASSERT_FALSE(left.empty());
+  EXPECT_GT(peak(left, 0), 2000);
+  EXPECT_EQ(peak(left, 1), 0);
+
+  // Output stages leave the recording alone.
+  engine.Send(SetVolume(Line::Radio), 100 | 100 << 16);
+  engine.Send(SetMute(Line::SoundLines), 1);
+  EXPECT_GT(peak(record("main-muted.wav"), 1), 2000);
 }
 
 TEST_F(KvEngine, BadSourceFilesFallBackToTheGeneratedProgramme) {
