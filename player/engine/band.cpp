@@ -8,7 +8,9 @@ namespace {
 // Roughly one step in eleven carries a transmitter of its own.
 constexpr uint32_t kTransmitterSpacing = 11;
 
-uint32_t Mix(uint32_t x) {
+}  // namespace
+
+uint32_t ScatterBits(uint32_t x) {
   x ^= x >> 16;
   x *= 0x7feb352dU;
   x ^= x >> 15;
@@ -16,8 +18,6 @@ uint32_t Mix(uint32_t x) {
   x ^= x >> 16;
   return x;
 }
-
-}  // namespace
 
 uint32_t SnapToBand(uint32_t hertz) {
   const uint32_t clamped = std::clamp(hertz, kBandLow, kBandHigh);
@@ -36,7 +36,7 @@ bool IsBroadcast(uint32_t hertz, const std::vector<uint32_t>& stations) {
   if (hertz < kBandLow || hertz > kBandHigh) return false;
   if (std::find(stations.begin(), stations.end(), hertz) != stations.end()) return true;
   if ((hertz - kBandLow) % kBandStep != 0) return false;
-  return Mix(hertz / kBandStep) % kTransmitterSpacing == 0;
+  return ScatterBits(hertz / kBandStep) % kTransmitterSpacing == 0;
 }
 
 Reception ReceptionAt(uint32_t hertz, const std::vector<uint32_t>& stations) {

@@ -11,6 +11,10 @@ inline constexpr uint32_t kBandLow = 87'500'000;
 inline constexpr uint32_t kBandHigh = 108'000'000;
 inline constexpr uint32_t kBandStep = 50'000;
 
+// Scatters the bits of a number: the same input, the same output, and
+// neighbouring inputs far apart. Places transmitters and shapes programmes.
+uint32_t ScatterBits(uint32_t x);
+
 // Clamps into the band and rounds to the nearest step.
 uint32_t SnapToBand(uint32_t hertz);
 // One step up or down, wrapping at the band's ends as a tuner dial does.

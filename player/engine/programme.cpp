@@ -16,15 +16,6 @@ constexpr float kWeakProgramme = 0.6f;
 // Five notes a semitone apart each: a pentatonic scale.
 constexpr int kScale[] = {0, 2, 4, 7, 9, 12, 14, 16};
 
-uint32_t Hash(uint32_t x) {
-  x ^= x >> 16;
-  x *= 0x45d9f3bU;
-  x ^= x >> 16;
-  x *= 0x45d9f3bU;
-  x ^= x >> 16;
-  return x;
-}
-
 float Sine(double hz, uint64_t t) {
   return static_cast<float>(std::sin(kTwoPi * hz * static_cast<double>(t) / kSampleRate));
 }
@@ -39,7 +30,7 @@ float Noise::Next() {
 }
 
 StationProgramme::StationProgramme(uint32_t frequency)
-    : seed_(Hash(frequency)),
+    : seed_(ScatterBits(frequency)),
       bpm_(84 + seed_ % 60),
       root_(static_cast<float>(110.0 * std::pow(2.0, (seed_ >> 8) % 12 / 12.0))),
       noiseLevel_(0.004f + static_cast<float>((seed_ >> 12) % 16) * 0.002f),
@@ -47,7 +38,7 @@ StationProgramme::StationProgramme(uint32_t frequency)
       noise_(seed_) {}
 
 float StationProgramme::Note(uint64_t step) const {
-  const uint32_t pick = Hash(seed_ ^ static_cast<uint32_t>(step * 2654435761u));
+  const uint32_t pick = ScatterBits(seed_ ^ static_cast<uint32_t>(step * 2654435761u));
   const int semis = kScale[pick % (sizeof kScale / sizeof kScale[0])] + 12;
   return static_cast<float>(root_ * std::pow(2.0, semis / 12.0));
 }

@@ -13,6 +13,7 @@
 #include "host/kv_lang.h"
 #include "host/program_folder.h"
 #include "host/records.h"
+#include "player/engine/win_handle_win.h"
 #include "player/gui-host/command_line.h"
 
 namespace {
@@ -34,23 +35,6 @@ constexpr char kOwnerClass[] = "TavrinMenuOwner";
 
 using GetInfoFn = ModuleInfo*(KV_CALL*)(ModuleInfo*);
 using ActivateFn = void(KV_CALL*)();
-
-class Library {
- public:
-  explicit Library(const std::string& path) : module_(LoadLibraryA(path.c_str())) {}
-  Library(const Library&) = delete;
-  Library& operator=(const Library&) = delete;
-  ~Library() {
-    if (module_) FreeLibrary(module_);
-  }
-  template <typename Fn>
-  Fn Export(const char* name) const {
-    return module_ ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_, name))) : nullptr;
-  }
-
- private:
-  HMODULE module_;
-};
 
 class Menu {
  public:
@@ -105,7 +89,7 @@ std::vector<std::string> Arguments() {
 int RunModule(const guihost::RunModule& run) {
   const std::string path = kv::ProgramFolder() + run.module;
   if (path.size() >= MAX_PATH) return kExitNotLoaded;
-  Library library(path);
+  const engine::Library library(LoadLibraryA(path.c_str()));
   const auto getInfo = library.Export<GetInfoFn>("GetInfo");
   if (!getInfo) return kExitNotLoaded;
   ModuleInfo info{-1, nullptr};

@@ -14,16 +14,18 @@ constexpr DWORD kExitMs = 10000;
 
 struct Search {
   DWORD process;
+  const char* className;
+  bool visibleOnly;
   HWND found;
 };
 
-BOOL CALLBACK FindEngineWindow(HWND w, LPARAM p) {
+BOOL CALLBACK MatchWindow(HWND w, LPARAM p) {
   auto* s = reinterpret_cast<Search*>(p);
   char name[64] = {};
   GetClassNameA(w, name, sizeof name);
   DWORD owner = 0;
   GetWindowThreadProcessId(w, &owner);
-  if (owner == s->process && lstrcmpA(name, engine::kWindowClass) == 0) {
+  if (owner == s->process && lstrcmpA(name, s->className) == 0 && (!s->visibleOnly || IsWindowVisible(w))) {
     s->found = w;
     return FALSE;
   }
@@ -36,6 +38,12 @@ std::map<HWND, RecordingWindow*>& Windows() {
 }
 
 }  // namespace
+
+HWND FindProcessWindow(DWORD process, const char* className, bool visibleOnly) {
+  Search s{process, className, visibleOnly, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
 
 EngineProcess::EngineProcess(const std::string& arguments) {
   const std::string exe = wintest::InstallFolder() + "KvEngine.exe";
@@ -50,9 +58,7 @@ EngineProcess::EngineProcess(const std::string& arguments) {
   // Found by its process, so that no other window of the class is mistaken for it.
   PumpUntil(
       [&] {
-        Search s{id_, nullptr};
-        EnumWindows(FindEngineWindow, reinterpret_cast<LPARAM>(&s));
-        window_ = s.found;
+        window_ = FindProcessWindow(id_, engine::kWindowClass);
         return window_ != nullptr || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
       },
       kStartMs);

@@ -6,30 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "player/engine/tests/engine_client.h"
 #include "tests/support/wintest.h"
 
 namespace {
 
 constexpr DWORD kWaitMs = 15000;
-
-struct Found {
-  DWORD process;
-  const char* className;
-  HWND window;
-};
-
-BOOL CALLBACK FindWindowOf(HWND w, LPARAM p) {
-  auto* f = reinterpret_cast<Found*>(p);
-  char name[64] = {};
-  GetClassNameA(w, name, sizeof name);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(w, &owner);
-  if (owner == f->process && lstrcmpA(name, f->className) == 0 && IsWindowVisible(w)) {
-    f->window = w;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 // Runs KvGUI.exe from the install folder; meanwhile `act` gets its process
 // id once. Returns the exit code, or -1 when it did not end in time.
@@ -56,9 +38,7 @@ int RunGui(const std::string& arguments, const std::function<void(DWORD)>& act =
 
 HWND WaitForWindow(DWORD process, const char* className) {
   for (DWORD waited = 0; waited < kWaitMs; waited += 50) {
-    Found f{process, className, nullptr};
-    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&f));
-    if (f.window) return f.window;
+    if (const HWND w = enginetest::FindProcessWindow(process, className, true)) return w;
     Sleep(50);
   }
   return nullptr;
