@@ -80,6 +80,28 @@ TEST_F(KvEnginePlugins, TheAnalyzersRowsMoveWhileAViewerAsks) {
   shared->request = 0;
 }
 
+TEST_F(KvEnginePlugins, AChangedFilterListIsLoadedWhileRunning) {
+  enginetest::StoreFilters({});
+  Viewer prismo("Prismo.dll");
+  auto* shared = prismo.Record<PrismoShared>("GetPrismo");
+  ASSERT_NE(shared, nullptr);
+  std::memset(&shared->info, 0, sizeof shared->info);
+  shared->request = 1;
+  EngineProcess engine;
+  ASSERT_TRUE(engine.window());
+  enginetest::RecordingWindow module;
+  engine.Send(kRegisterWindow, reinterpret_cast<WPARAM>(module.hwnd()), 1);
+  PumpFor(1000);
+  EXPECT_EQ(Rows(shared), std::vector<uint8_t>(sizeof(PrismoInfo), 0)) << "no analyzer in the list";
+
+  enginetest::StoreFilters({"Prismo.dll", "NoSuchFilter.dll", "KvIni.dll"});
+  EXPECT_TRUE(PumpUntil([&] { return module.Got(kSettingsChanged, 0); }));
+  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != std::vector<uint8_t>(sizeof(PrismoInfo), 0); }, 10000))
+      << "the analyzer joins; files that are no filters are left out";
+  EXPECT_EQ(engine.Send(kGetFrequency), 101'700'000);
+  shared->request = 0;
+}
+
 double Rms(const std::vector<int16_t>& samples) {
   double sum = 0;
   for (int16_t s : samples) sum += static_cast<double>(s) * s;
