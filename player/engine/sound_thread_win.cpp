@@ -75,6 +75,7 @@ void SoundThread::Run() {
   const size_t frames = setup_.framesPerBlock;
   std::vector<int16_t> block(frames * kChannels);
   Receiver receiver(frames, setup_.programme ? &*setup_.programme : nullptr);
+  setup_.programme.reset();  // the receiver keeps its own copy
   TimeShift timeShift(setup_.timeShiftSeconds, kSampleRate);
   FilterChain chain(frames);
   auto plugins = std::make_unique<PluginHost>(setup_.folder, setup_.plugins);
