@@ -27,8 +27,14 @@ std::optional<uintptr_t> Protocol::Handle(Msg msg, uintptr_t wParam, uintptr_t l
   const uint32_t value = static_cast<uint32_t>(wParam);
   if (InRange(msg, kGetMuteFirst)) return state_.line(LineOf(msg, kGetMuteFirst)).mute;
   if (InRange(msg, kGetVolumeFirst)) return state_.VolumeWord(LineOf(msg, kGetVolumeFirst));
-  if (InRange(msg, kSetMuteFirst)) return Send(state_.SetMute(LineOf(msg, kSetMuteFirst), on)), 1;
-  if (InRange(msg, kSetVolumeFirst)) return Send(state_.SetVolume(LineOf(msg, kSetVolumeFirst), value)), 1;
+  if (InRange(msg, kSetMuteFirst)) {
+    Send(state_.SetMute(LineOf(msg, kSetMuteFirst), on));
+    return 1;
+  }
+  if (InRange(msg, kSetVolumeFirst)) {
+    Send(state_.SetVolume(LineOf(msg, kSetVolumeFirst), value));
+    return 1;
+  }
   if (msg == equalizerSettings_ && msg != 0) {
     // Every module's equalizer panel rereads the shared settings.
     peer_.Notify({equalizerSettings_, 0});
