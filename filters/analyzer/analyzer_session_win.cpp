@@ -27,12 +27,12 @@ int32_t AnalyzerSession::Filter(const FilterBlock* block) {
   }
   if (!format_.Matches(*block)) return kFilterRefused;
 
-  if (WaitForSingleObject(mutex_.get(), INFINITE) != WAIT_OBJECT_0) return kFilterSystemError;
+  filters::ScopedLock hold(lock_);
   // The newest block becomes the previous one; this block the newest.
   std::swap(previous_, newest_);
   std::memcpy(newest_.get(), block->data + kPcmHeaderSize, format_.sampleBytes);
+  pendingBlock_.store(true);
   SetEvent(newBlock_.get());
-  ReleaseMutex(mutex_.get());
   return kFilterOk;
 }
 
@@ -56,9 +56,10 @@ int32_t AnalyzerSession::SetUp(const FilterBlock& block) {
   }
   if (!stop_) stop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!newBlock_) newBlock_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  if (!mutex_) mutex_.reset(CreateMutexA(nullptr, FALSE, nullptr));
+  stopping_.store(false);
+  pendingBlock_.store(false);
   // The plan before the worker, so that the worker never meets a missing plan.
-  const bool made = stop_ && newBlock_ && mutex_ && analysis_.Prepare() && (worker_ || StartWorker());
+  const bool made = stop_ && newBlock_ && lock_.Create() && analysis_.Prepare() && (worker_ || StartWorker());
   if (!made) {
     Cleanup();
     return kFilterSystemError;
@@ -85,6 +86,7 @@ bool AnalyzerSession::StartWorker() {
 
 void AnalyzerSession::Cleanup() {
   if (worker_) {
+    stopping_.store(true);
     SetEvent(stop_.get());
     WaitForSingleObject(worker_.get(), INFINITE);
   }
@@ -108,7 +110,7 @@ void AnalyzerSession::ReleaseAll() {
   newest_.reset();
   stop_.reset();
   newBlock_.reset();
-  mutex_.reset();
+  lock_.Destroy();
   analysis_.Release();
   std::memset(&shared_.info, 0, sizeof shared_.info);
   setUp_ = false;
@@ -133,63 +135,59 @@ AnalyzerSession::Wake AnalyzerSession::WaitSet(DWORD timeoutMs) const {
 }
 
 void AnalyzerSession::RunWorker() {
+  Wake wake = WaitSet(INFINITE);
   for (;;) {
-    switch (WaitSet(INFINITE)) {
+    switch (wake) {
       case Wake::Stop: return;
       case Wake::NewBlock: break;
       default: Fail(); return;
     }
-    // A block arrived: show its predecessor's frames as their times come.
-    const MillisecondClock clock;
-    FramePacer pacer(frameMs_, framesPerBlock_);
-    pacer.Start(clock.Now());
-    for (bool nextBlock = false; !nextBlock;) {
-      const FramePacer::Step step = pacer.Next(clock.Now());
-      if (step.action == FramePacer::Action::Wait) {
-        switch (WaitSet(1)) {
-          case Wake::Stop: return;
-          case Wake::NewBlock: nextBlock = true; continue;  // the outer wait returns at once
-          case Wake::Timeout: continue;
-          case Wake::Failed: Fail(); return;
-        }
-      }
-      if (step.action == FramePacer::Action::Done) {
-        if (framesPerBlock_ == 0) {
-          // Nothing to show, so no frame 0 resets the event: reset it here,
-          // or the outer wait would return again and again.
-          if (WaitForSingleObject(mutex_.get(), INFINITE) != WAIT_OBJECT_0) {
-            Fail();
-            return;
-          }
-          ResetEvent(newBlock_.get());
-          ReleaseMutex(mutex_.get());
-        }
-        nextBlock = true;
-        continue;
-      }
+    wake = ShowBlock();
+    // A newer block goes straight on: waiting again would only see the
+    // new-block event still set (and the stop event is checked first in
+    // every wait, so a stop is never passed over).
+    if (wake == Wake::Timeout) wake = WaitSet(INFINITE);
+  }
+}
 
-      const uint32_t k = step.frame;
-      if (WaitForSingleObject(mutex_.get(), INFINITE) != WAIT_OBJECT_0) {
-        Fail();
-        return;
+AnalyzerSession::Wake AnalyzerSession::ShowBlock() {
+  const MillisecondClock clock;
+  FramePacer pacer(frameMs_, framesPerBlock_);
+  pacer.Start(clock.Now());
+  for (;;) {
+    const uint32_t now = clock.Now();
+    const FramePacer::Step step = pacer.Next(now);
+    if (step.action == FramePacer::Action::Wait) {
+      const Wake wake = WaitSet(pacer.MsUntilNextFrame(now));
+      if (wake == Wake::Timeout) continue;
+      return wake;
+    }
+    if (step.action == FramePacer::Action::Done) {
+      if (framesPerBlock_ == 0) {
+        // Nothing to show, so no frame 0 resets the event: reset it here,
+        // or the wait for the next block would return again and again.
+        filters::ScopedLock hold(lock_);
+        pendingBlock_.store(false);
+        ResetEvent(newBlock_.get());
       }
+      return Wake::Timeout;
+    }
+
+    const uint32_t k = step.frame;
+    {
+      filters::ScopedLock hold(lock_);
       if (k == 0) {
+        pendingBlock_.store(false);
         ResetEvent(newBlock_.get());  // this block is now the current one
-      } else {
-        const Wake pending = WaitSet(0);
-        if (pending != Wake::Timeout) {
-          ReleaseMutex(mutex_.get());
-          if (pending == Wake::NewBlock) break;
-          if (pending == Wake::Failed) Fail();
-          return;
-        }
+      } else if (stopping_.load()) {
+        return Wake::Stop;
+      } else if (pendingBlock_.load()) {
+        return Wake::NewBlock;  // a newer block cuts this one short
       }
       std::memcpy(frame_, previous_.get() + static_cast<size_t>(k) * frameBytes_, frameBytes_);
-      ReleaseMutex(mutex_.get());
-
-      analysis_.Analyze(format_, frame_, settings_, shared_.info);
-      pacer.Shown(k);
     }
+    analysis_.Analyze(format_, frame_, settings_, shared_.info);
+    pacer.Shown(k);
   }
 }
 

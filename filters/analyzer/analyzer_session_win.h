@@ -1,6 +1,12 @@
 // The analyzer in one process: the latched format, the two block buffers
-// behind their mutex, the events and the worker thread that turns the
+// behind their lock, the events and the worker thread that turns the
 // previous block into rows of the shared record, frame by frame, by the clock.
+//
+// The lock over the buffers is a critical section, so that taking it once per
+// frame costs no kernel call. The worker's look at the events while it holds
+// the lock reads two flags that mirror them: the stop flag is raised before
+// the stop event is set, and the pending-block flag changes only together with
+// the new-block event and under the lock.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +18,7 @@
 
 #include "filters/analyzer/analyzer_settings.h"
 #include "filters/analyzer/frame_analysis.h"
+#include "filters/common/critical_section_win.h"
 #include "filters/common/stream_format.h"
 #include "filters/common/win_handle.h"
 #include "host/records.h"
@@ -44,7 +51,11 @@ class AnalyzerSession {
   bool Requested() const;
 
   static DWORD WINAPI WorkerEntry(void* session);
-  void RunWorker();          // returns when the worker is to end
+  void RunWorker();  // returns when the worker is to end
+  // Shows the frames of the block that just became the previous one. Stop,
+  // NewBlock (a newer block cut it short), Failed, or Timeout when the block
+  // has no frame left.
+  Wake ShowBlock();
   Wake WaitSet(DWORD timeoutMs) const;
   void Fail() { failed_.store(true); }
 
@@ -62,12 +73,14 @@ class AnalyzerSession {
   struct FreeBytes {
     void operator()(uint8_t* p) const { std::free(p); }
   };
-  std::unique_ptr<uint8_t, FreeBytes> previous_;  // analysed by the worker; guarded by mutex_
-  std::unique_ptr<uint8_t, FreeBytes> newest_;    // guarded by mutex_
+  std::unique_ptr<uint8_t, FreeBytes> previous_;  // analysed by the worker; guarded by lock_
+  std::unique_ptr<uint8_t, FreeBytes> newest_;    // guarded by lock_
 
   filters::WinHandle stop_;      // manual reset
   filters::WinHandle newBlock_;  // manual reset; reset by the worker at frame 0
-  filters::WinHandle mutex_;
+  filters::CriticalSection lock_;
+  std::atomic<bool> stopping_{false};      // mirrors stop_
+  std::atomic<bool> pendingBlock_{false};  // mirrors newBlock_; changed under lock_
   filters::WinHandle worker_;
   HMODULE workerModule_ = nullptr;  // the worker's own reference on this library
 

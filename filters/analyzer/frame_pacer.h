@@ -30,6 +30,12 @@ class FramePacer {
     shownAny_ = false;
   }
   Step Next(uint32_t now) const;
+  // After a Wait: milliseconds from now until the next frame is due, rounded
+  // up, at least 1 and at most kMaxWaitMs. The worker sleeps that long (or
+  // until its events wake it) instead of waking every millisecond to find
+  // nothing due: a wake-up costs far more than the check it makes.
+  uint32_t MsUntilNextFrame(uint32_t now) const;
+  static constexpr uint32_t kMaxWaitMs = 1000;
   void Shown(uint32_t frame) {
     last_ = frame;
     shownAny_ = true;

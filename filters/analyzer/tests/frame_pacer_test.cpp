@@ -37,8 +37,7 @@ TEST(FramePacer, EachFrameOnceWhenItsTimeHasCome) {
   EXPECT_EQ(p.Next(1026).action, Action::Wait);
   EXPECT_EQ(p.Next(1027).frame, 2u);
   p.Shown(2);
-  EXPECT_EQ(p.Next(1039).action, Action::Wait);
-  EXPECT_EQ(p.Next(1040).action, Action::Done);
+  EXPECT_EQ(p.Next(1027).action, Action::Done);  // the last one: nothing to wait for
 }
 
 TEST(FramePacer, LateFramesAreSkippedNeverRepeated) {
@@ -67,6 +66,31 @@ TEST(FramePacer, ClockWrapsAround) {
   const uint32_t start = std::numeric_limits<uint32_t>::max() - 15;
   p.Start(start);
   EXPECT_EQ(ShowFrames(p, start, start + 100), (std::vector<uint32_t>{0, 1, 2, 3}));
+}
+
+TEST(FramePacer, SleepsUntilTheNextFrameIsDue) {
+  FramePacer p(576.0 / 44100 * 1000, 10);  // 13.06 ms
+  p.Start(100);
+  p.Shown(p.Next(100).frame);
+  EXPECT_EQ(p.MsUntilNextFrame(100), 14u);  // frame 1 is due at 113.06
+  EXPECT_EQ(p.MsUntilNextFrame(112), 2u);
+  EXPECT_EQ(p.MsUntilNextFrame(113), 1u);
+  // Waking when the wait says so always finds the next frame due.
+  for (uint32_t now = 100; now < 200; ++now) {
+    const auto step = p.Next(now);
+    if (step.action == FramePacer::Action::Show) {
+      p.Shown(step.frame);
+      continue;
+    }
+    ASSERT_EQ(step.action, FramePacer::Action::Wait);
+    const uint32_t wake = now + p.MsUntilNextFrame(now);
+    EXPECT_EQ(p.Next(wake - 1).action, FramePacer::Action::Wait) << now;
+    EXPECT_EQ(p.Next(wake).action, FramePacer::Action::Show) << now;
+  }
+  FramePacer still(std::numeric_limits<double>::infinity(), 3);
+  still.Start(0);
+  still.Shown(0);
+  EXPECT_EQ(still.MsUntilNextFrame(5), FramePacer::kMaxWaitMs);
 }
 
 TEST(FramePacer, NoFramesOrNoRate) {
