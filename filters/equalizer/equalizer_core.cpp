@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstring>
 
-#include "filters/common/pcm_decode.h"
+#include "filters/equalizer/sample_convert.h"
 
 namespace eq {
 namespace {
@@ -15,7 +15,6 @@ constexpr double kBandFullEnergy8 = 1e8;
 constexpr double kBandFullEnergy16 = 1e13;
 // 8-bit levels are reported in 16-bit sample units.
 constexpr int32_t kByteLevelScale = 256;
-constexpr int32_t kNoMinimumYet = 65535;
 
 // Words in the shared record change under our feet; read each once.
 int32_t Load(int32_t& word) { return std::atomic_ref<int32_t>(word).load(std::memory_order_relaxed); }
@@ -36,17 +35,6 @@ void Publish(const EqChannelLevels& from, EqChannelLevels& to) {
   for (int b = 0; b < kEqBands; ++b) Store(to.band[b], from.band[b]);
 }
 
-struct LevelSum {
-  uint64_t sum = 0;
-  int32_t peak = 0;
-  int32_t minimum = kNoMinimumYet;
-  void Add(int32_t level) {
-    sum += static_cast<uint64_t>(level);
-    if (level > peak) peak = level;
-    if (level < minimum) minimum = level;
-  }
-};
-
 }  // namespace
 
 FilterResult EqualizerCore::Prepare(const filters::StreamFormat& format) {
@@ -65,8 +53,9 @@ FilterResult EqualizerCore::Prepare(const filters::StreamFormat& format) {
     ch.time = FftwArray<double>(n);
     ch.spectrum = FftwArray<fftw_complex>(bins);
     ch.gain = FftwArray<double>(bins);
+    ch.whole = FftwArray<int32_t>(n);
     ch.gainValid = false;
-    if (!ch.time || !ch.spectrum || !ch.gain) {
+    if (!ch.time || !ch.spectrum || !ch.gain || !ch.whole) {
       Release();
       return kFilterNoMemory;
     }
@@ -107,6 +96,7 @@ void EqualizerCore::Release() {
     ch.time.reset();
     ch.spectrum.reset();
     ch.gain.reset();
+    ch.whole.reset();
     ch.gainValid = false;
   }
   frames_ = 0;
@@ -158,21 +148,18 @@ void EqualizerCore::ShapeSpectrum(Channel& ch, bool bypass, std::array<double, k
 }
 
 template <int Bits>
-void EqualizerCore::ProcessChannel(Channel& ch, int index, uint8_t* samples, const EqChannelSettings& settings,
+void EqualizerCore::ProcessChannel(Channel& ch, int index, const uint8_t* samples, const EqChannelSettings& settings,
                                    EqChannelLevels& levels) {
-  constexpr int kBytes = Bits / 8;
   const uint32_t n = frames_;
-  const std::size_t stride = static_cast<std::size_t>(format_.channels) * kBytes;
-  uint8_t* first = samples + static_cast<std::size_t>(index) * kBytes;
   const bool bypass = settings.disable != 0;
   const bool amplify = !bypass && settings.amp != 0;
   const double amp = FactorOf(settings.amp);
   double* time = ch.time.get();
 
-  const uint8_t* in = first;
-  for (uint32_t j = 0; j < n; ++j, in += stride) {
-    const double x = Bits == 8 ? filters::DecodeSample8(*in) : filters::DecodeSample16(in);
-    time[j] = amplify ? x * amp : x;
+  if constexpr (Bits == 8) {
+    DecodeChannel8(samples, format_.channels, index, n, amplify, amp, time);
+  } else {
+    DecodeChannel16(samples, format_.channels, index, n, amplify, amp, time);
   }
 
   fftw_execute_dft_r2c(forward_.get(), time, ch.spectrum.get());
@@ -181,34 +168,18 @@ void EqualizerCore::ProcessChannel(Channel& ch, int index, uint8_t* samples, con
   ShapeSpectrum(ch, bypass, energy);
   if (!bypass) fftw_execute_dft_c2r(backward_.get(), ch.spectrum.get(), time);
 
-  // A bypassed channel is measured from its untouched input.
-  const double scale = bypass ? 1.0 : scale_;
-  LevelSum sum;
-  uint8_t* out = first;
-  for (uint32_t j = 0; j < n; ++j, out += stride) {
-    double v = time[j] * scale;
-    if constexpr (Bits == 8) {
-      if (!(v >= -128.0)) v = -128.0;
-      if (v > 127.0) v = 127.0;
-      const int u = static_cast<int>(v + 128.0);
-      if (!bypass) *out = static_cast<uint8_t>(u);
-      sum.Add(u >= 128 ? u - 128 : 127 - u);
-    } else {
-      if (!(v >= -32768.0)) v = -32768.0;
-      if (v > 32767.0) v = 32767.0;
-      const int s = static_cast<int>(v);
-      if (!bypass) {
-        out[0] = static_cast<uint8_t>(s & 0xFF);
-        out[1] = static_cast<uint8_t>((s >> 8) & 0xFF);
-      }
-      sum.Add(s < 0 ? -s : s);
-    }
-  }
+  // 8-bit samples are cut after the offset of 128, so their truncation goes
+  // downward. A bypassed channel is measured from its untouched input.
+  constexpr double kLow = Bits == 8 ? -128.0 : -32768.0;
+  constexpr double kHigh = Bits == 8 ? 127.0 : 32767.0;
+  constexpr double kOffset = Bits == 8 ? 128.0 : 0.0;
+  Quantize(time, n, bypass ? 1.0 : scale_, kLow, kHigh, kOffset, ch.whole.get());
+  const LevelTotals totals = Bits == 8 ? MeasureLevels8(ch.whole.get(), n) : MeasureLevels16(ch.whole.get(), n);
 
   const int32_t unit = Bits == 8 ? kByteLevelScale : 1;
-  levels.average = static_cast<int32_t>(sum.sum / n) * unit;
-  levels.peak = sum.peak * unit;
-  levels.minimum = sum.minimum * unit;
+  levels.average = static_cast<int32_t>(totals.sum / n) * unit;
+  levels.peak = totals.peak * unit;
+  levels.minimum = totals.minimum * unit;
 
   const double fullEnergy = Bits == 8 ? kBandFullEnergy8 : kBandFullEnergy16;
   for (int b = 0; b < kEqBands; ++b) {
@@ -220,6 +191,23 @@ void EqualizerCore::ProcessChannel(Channel& ch, int index, uint8_t* samples, con
     double level = energy[b] / count / fullEnergy * kLevelScale;
     if (level > kLevelScale) level = kLevelScale;
     levels.band[b] = static_cast<int32_t>(level);
+  }
+}
+
+void EqualizerCore::StoreSamples(uint8_t* samples, const bool bypass[2]) const {
+  const int channels = format_.channels;
+  if (format_.bitsPerSample == 16 && channels == 2 && !bypass[0] && !bypass[1]) {
+    StoreStereo16(channel_[0].whole.get(), channel_[1].whole.get(), frames_, samples);
+    return;
+  }
+  // A bypassed channel's samples are not written at all.
+  for (int c = 0; c < channels; ++c) {
+    if (bypass[c]) continue;
+    if (format_.bitsPerSample == 8) {
+      StoreChannel8(channel_[c].whole.get(), channels, c, frames_, samples);
+    } else {
+      StoreChannel16(channel_[c].whole.get(), channels, c, frames_, samples);
+    }
   }
 }
 
@@ -235,6 +223,8 @@ void EqualizerCore::Process(uint8_t* samples, EqualizerShared& shared) {
       ProcessChannel<16>(channel_[c], c, samples, settings[c], levels);
     }
   }
+  const bool bypass[2] = {settings[0].disable != 0, settings[1].disable != 0};
+  StoreSamples(samples, bypass);
   if (format_.channels == 1) sound.right = sound.left;
   Publish(sound.left, shared.sound.left);
   Publish(sound.right, shared.sound.right);

@@ -42,13 +42,15 @@ class EqualizerCore {
     FftwArray<double> time;
     FftwArray<fftw_complex> spectrum;  // bins 0 .. n/2
     FftwArray<double> gain;            // per bin, from the band factors below
+    FftwArray<int32_t> whole;          // the output samples as whole numbers
     std::array<int32_t, kEqBands> gainPercent{};
     bool gainValid = false;
   };
 
   template <int Bits>
-  void ProcessChannel(Channel& ch, int index, uint8_t* samples, const EqChannelSettings& settings,
+  void ProcessChannel(Channel& ch, int index, const uint8_t* samples, const EqChannelSettings& settings,
                       EqChannelLevels& levels);
+  void StoreSamples(uint8_t* samples, const bool bypass[2]) const;
   void UpdateGains(Channel& ch, const EqChannelSettings& settings);
   void ShapeSpectrum(Channel& ch, bool bypass, std::array<double, kEqBands>& energy) const;
 

@@ -1,15 +1,14 @@
 // Tonal10.dll: the exports, the record shared by every process that loads
-// the library, and the per-process state of the engine's copy. The block
-// processing itself is EqualizerCore.
+// the library, and the per-process state of the engine's copy. Checking and
+// processing the blocks is EqualizerFilter's.
 #include <windows.h>
 
 #include <fftw3.h>
 
 #include "filters/common/module_info.h"
 #include "filters/common/shared_record_win.h"
-#include "filters/common/stream_format.h"
 #include "filters/common/win_handle.h"
-#include "filters/equalizer/equalizer_core.h"
+#include "filters/equalizer/equalizer_filter.h"
 #include "filters/equalizer/settings_loader.h"
 #include "host/kv_api.h"
 #include "host/settings.h"
@@ -24,8 +23,7 @@ constexpr char kModuleName[] = "Equalizer-10 4.02";
 constexpr char kFirstProcessMutex[] = "Equalizer10Mutex";
 
 filters::WinHandle g_firstProcessMarker;
-eq::EqualizerCore g_core;
-filters::StreamFormat g_format{};
+eq::EqualizerFilter g_filter;
 
 void LoadSettingsIfFirstProcess() {
   if (g_firstProcessMarker) return;
@@ -37,7 +35,7 @@ void LoadSettingsIfFirstProcess() {
 }
 
 void ReleaseProcessState(bool processEnding) {
-  g_core.Release();
+  g_filter.Release();
   // At process end other threads are gone mid-flight; leave FFTW's planner alone.
   if (!processEnding) fftw_cleanup();
   g_firstProcessMarker.reset();
@@ -48,18 +46,9 @@ void ReleaseProcessState(bool processEnding) {
 KV_EXTERN_C ModuleInfo* KV_CALL GetInfo(ModuleInfo* info) { return filters::FillFilterInfo(info, kModuleName); }
 
 KV_EXTERN_C int32_t KV_CALL Filter2(FilterBlock* block) {
-  if (!filters::IsPcmBlock(block)) return kFilterRefused;
-  if (!g_core.prepared()) {
-    const auto format = filters::LatchFormat(*block);
-    if (!format) return kFilterRefused;
-    LoadSettingsIfFirstProcess();
-    const FilterResult result = g_core.Prepare(*format);
-    if (result != kFilterOk) return result;
-    g_format = *format;
-  }
-  if (!g_format.Matches(*block)) return kFilterRefused;
-  g_core.Process(block->data + kPcmHeaderSize, g_shared);
-  return kFilterOk;
+  // Settings that could not be loaded at attach are tried again at set-up.
+  if (!g_filter.setUp()) LoadSettingsIfFirstProcess();
+  return g_filter.Filter(block, g_shared);
 }
 
 KV_EXTERN_C EqualizerShared* KV_CALL GetEqualizer() { return &g_shared; }

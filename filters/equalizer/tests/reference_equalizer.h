@@ -104,14 +104,17 @@ inline Reference ReferenceEqualize(const std::vector<uint8_t>& block, const Form
     for (int j = 0; j < n; ++j) {
       const std::size_t index = static_cast<std::size_t>(j) * f.channels + c;
       const std::size_t at = index * bytes;
-      double v = bypass ? t[j] : y[j] / n;
+      const double exact = bypass ? t[j] : y[j] / n;
+      double v = exact;
       int level;
+      // Where the exact value lies on a step (a clamping limit included), the
+      // transforms' round-off decides on which side.
       if (bytes == 1) {
         v = std::fmin(127.0, std::fmax(-128.0, v));
         const int u = static_cast<int>(std::floor(v + 128));
         if (!bypass) {
           r.samples[at] = static_cast<uint8_t>(u);
-          r.uncertain[index] = AtStep(v) && v > -128 && v < 127;
+          r.uncertain[index] = AtStep(exact) && exact > -128.5 && exact < 127.5;
         }
         level = u >= 128 ? u - 128 : 127 - u;
       } else {
@@ -120,7 +123,7 @@ inline Reference ReferenceEqualize(const std::vector<uint8_t>& block, const Form
         if (!bypass) {
           r.samples[at] = static_cast<uint8_t>(s16 & 0xFF);
           r.samples[at + 1] = static_cast<uint8_t>((s16 >> 8) & 0xFF);
-          r.uncertain[index] = AtStep(v) && v > -32768 && v < 32767;
+          r.uncertain[index] = AtStep(exact) && exact > -32768.5 && exact < 32767.5;
         }
         level = std::abs(s16);
       }

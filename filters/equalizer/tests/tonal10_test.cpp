@@ -155,6 +155,22 @@ WINTEST_CHILD(EngineProcess) {
   return rc;
 }
 
+// The equalizer panel's side: reads the levels the engine's copy wrote
+// (args: expected left peak, right band 5), then sets new gains.
+WINTEST_CHILD(ViewerProcess) {
+  Tonal10 lib;
+  if (!lib.ok()) return 10;
+  const EqSoundInfo& sound = *lib.getEqSoundInfo();
+  if (sound.left.peak != std::stoi(args.at(0)) || sound.right.band[5] != std::stoi(args.at(1))) return 1;
+  EqualizerShared& rec = lib.record();
+  for (int b = 0; b < kEqBands; ++b) {
+    rec.left.gain[b] = -100;
+    rec.right.gain[b] = 50 * b;
+  }
+  rec.right.amp = -30;
+  return 0;
+}
+
 void ExpectMatches(const std::vector<uint8_t>& got, const EqSoundInfo& sound, const eqtest::Reference& ref,
                    const char* what) {
   std::string why;
@@ -319,6 +335,33 @@ TEST(Tonal10, AnEngineProcessEqualizesWithWhatAViewerWrites) {
   ExpectMatches(ReadFileBytes(out1), afterFirst, eqtest::ReferenceEqualize(input, format, first), "first block");
   ExpectMatches(ReadFileBytes(out2), rec.sound, eqtest::ReferenceEqualize(input, format, second), "second block");
   EXPECT_GT(rec.sound.right.peak, 0);
+}
+
+TEST(Tonal10, AViewerProcessReadsTheLevelsAndItsGainsApplyFromTheNextBlock) {
+  wintest::IsolatedSettings settings;
+  Tonal10 lib;
+  ASSERT_TRUE(lib.ok());
+  EqualizerShared& rec = lib.record();
+  std::memset(&rec, 0, sizeof rec);
+  const auto input = TestSamples(kFrames, kSeed);
+  const eqtest::Format format{2, 16, kRate};
+
+  Block first(2, 16, kRate, input);
+  ASSERT_EQ(lib.filter2(first.get()), kFilterOk);
+  EXPECT_GT(rec.sound.left.peak, 0);
+  EXPECT_EQ(wintest::RunChild("ViewerProcess", {std::to_string(rec.sound.left.peak),
+                                                std::to_string(rec.sound.right.band[5])}),
+            0);
+
+  EqualizerShared viewer{};
+  std::memcpy(&viewer, &rec, 24 * sizeof(int32_t));
+  EXPECT_EQ(viewer.left.gain[3], -100);
+  EXPECT_EQ(viewer.right.amp, -30);
+  Block second(2, 16, kRate, input);
+  ASSERT_EQ(lib.filter2(second.get()), kFilterOk);
+  ExpectMatches(second.samples(), rec.sound, eqtest::ReferenceEqualize(input, format, viewer), "after the viewer");
+  // Every left gain at -100 leaves the left channel its DC part alone.
+  for (int b = 0; b < kEqBands; ++b) EXPECT_EQ(rec.sound.left.band[b], 0) << b;
 }
 
 }  // namespace
