@@ -39,14 +39,19 @@ reg_has() { wine reg query "$REG_ROOT\\$1" /v "$2" >/dev/null 2>&1; }
 reg_binary() { wine reg add "$REG_ROOT\\$1" /v "$2" /t REG_BINARY /d "$3" /f >/dev/null 2>&1; }
 reg_text() { wine reg add "$REG_ROOT\\$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1; }
 
+# Each setting is written only when it is missing, so a user's changes stay.
 if ! reg_has KvStations Stations; then
   say "writing the demo station list into $REG_ROOT"
   reg_binary KvStations Stations "$(demo_stations)"
+fi
+if ! reg_has KvFilters Filters; then
   filters=""
   for f in Prismo.dll Tonal10.dll; do
     [ -f "$INSTALL/$f" ] && filters+="$(text_hex "$f")"
   done
   [ -n "$filters" ] && reg_binary KvFilters Filters "$filters"
+fi
+if ! reg_has KvSave FileName; then
   reg_text KvSave FileName "$(winepath -w "$OUTPUT")\\Rad <year>-<mon>-<dd> <hh>-<ii>-<ss>.wav"
 fi
 if [ -d "$INSTALL/Varix" ] && ! reg_has Vrx Skin; then
