@@ -21,7 +21,7 @@ void Put16(std::vector<uint8_t>& v, uint16_t x) {
 }
 void Tag(std::vector<uint8_t>& v, const char* t) { v.insert(v.end(), t, t + 4); }
 
-struct Spec {
+struct Layout {
   uint16_t tag = 1, channels = 2, bits = 16;
   uint32_t rate = 44100;
   std::vector<int16_t> samples = {1, -1, 1000, -1000, 32767, -32768};
@@ -29,7 +29,7 @@ struct Spec {
   int64_t dataSizeDelta = 0;
 };
 
-std::vector<uint8_t> Make(const Spec& s) {
+std::vector<uint8_t> Make(const Layout& s) {
   std::vector<uint8_t> v;
   Tag(v, "RIFF");
   Put32(v, 0);
@@ -57,7 +57,7 @@ WavError Parse(const std::vector<uint8_t>& bytes, WavAudio& out) { return ParseW
 
 TEST(WavFile, ReadsPcm16MonoAndStereoPastOtherChunks) {
   WavAudio a;
-  Spec s;
+  Layout s;
   s.junkChunk = true;
   ASSERT_EQ(Parse(Make(s), a), WavError::None);
   EXPECT_EQ(a.channels, 2);
@@ -73,19 +73,19 @@ TEST(WavFile, ReadsPcm16MonoAndStereoPastOtherChunks) {
 
 TEST(WavFile, RefusesWhatItCannotPlay) {
   WavAudio a;
-  Spec s;
+  Layout s;
   s.bits = 8;
   EXPECT_EQ(Parse(Make(s), a), WavError::NotPcm16);
-  s = Spec{};
+  s = Layout{};
   s.tag = 3;  // floating point
   EXPECT_EQ(Parse(Make(s), a), WavError::NotPcm16);
-  s = Spec{};
+  s = Layout{};
   s.channels = 6;
   EXPECT_EQ(Parse(Make(s), a), WavError::BadChannels);
-  s = Spec{};
+  s = Layout{};
   s.rate = 0;
   EXPECT_EQ(Parse(Make(s), a), WavError::BadRate);
-  s = Spec{};
+  s = Layout{};
   s.samples.clear();
   EXPECT_EQ(Parse(Make(s), a), WavError::NoData);
   EXPECT_EQ(ParseWav(nullptr, 0, a), WavError::NotRiff);
@@ -96,7 +96,7 @@ TEST(WavFile, RefusesWhatItCannotPlay) {
 
 TEST(WavFile, TruncatedFilesGiveTheWholeFramesThatArePresent) {
   WavAudio a;
-  Spec s;
+  Layout s;
   std::vector<uint8_t> bytes = Make(s);
   bytes.resize(bytes.size() - 3);  // the last frame loses 3 of its 4 bytes
   ASSERT_EQ(Parse(bytes, a), WavError::None);
@@ -105,7 +105,7 @@ TEST(WavFile, TruncatedFilesGiveTheWholeFramesThatArePresent) {
   ASSERT_EQ(Parse(Make(s), a), WavError::None);
   EXPECT_EQ(a.frames(), 3u);
   // Cut inside the header: nothing to play.
-  bytes = Make(Spec{});
+  bytes = Make(Layout{});
   for (size_t cut : {11u, 20u, 30u, 43u}) {
     bytes.resize(cut);
     EXPECT_NE(Parse(bytes, a), WavError::None) << cut;
