@@ -125,6 +125,10 @@ TEST_F(KvEngine, QueriesCommandsAndNotificationsReachEveryRegisteredWindow) {
   engine.Post(kKeyBackspace);
   EXPECT_TRUE(BothGot(a, b, kNotifyFrequency, 104'500'000));
 
+  // A change made by another process reaches the registered windows too.
+  ASSERT_EQ(wintest::RunChild("TuneFromElsewhere", {std::to_string(reinterpret_cast<uintptr_t>(engine.window()))}), 0);
+  EXPECT_TRUE(BothGot(a, b, kNotifyFrequency, 106'000'000));
+
   // Unregistered, a window hears nothing more; the other still does.
   ASSERT_EQ(engine.Send(kRegisterWindow, reinterpret_cast<WPARAM>(b.hwnd()), 0), 1);
   b.received().clear();
@@ -203,6 +207,11 @@ TEST_F(KvEngine, BadAddressesAndDeadCallersAreSurvived) {
   EXPECT_TRUE(engine.running());
   EXPECT_EQ(engine.Send(kGetFrequency), 90'000'000);
   EXPECT_EQ(engine.Send(kRegisterWindow, 0x12345, 1), 0) << "not a window";
+}
+
+WINTEST_CHILD(TuneFromElsewhere) {
+  const HWND engineWindow = reinterpret_cast<HWND>(std::stoul(args.at(0)));
+  return SendMessageA(engineWindow, kTune, 106'000'000, 0) == 1 ? 0 : 1;
 }
 
 WINTEST_CHILD(RegisterAndVanish) {
