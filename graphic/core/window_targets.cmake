@@ -1,0 +1,16 @@
+# The main window, the control framework and their portable arithmetic.
+# Included by graphic/CMakeLists.txt; paths are relative to graphic/core.
+set(VRX_WINDOW_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+tavrin_core(vrx_window_core SOURCES
+  ${VRX_WINDOW_DIR}/window_geometry.cpp
+  ${VRX_WINDOW_DIR}/auto_hide.cpp
+  ${VRX_WINDOW_DIR}/timer_table.cpp
+  ${VRX_WINDOW_DIR}/number_text.cpp)
+
+tavrin_native_test(vrx_window_core_test SOURCES
+  ${VRX_WINDOW_DIR}/tests/window_geometry_test.cpp
+  ${VRX_WINDOW_DIR}/tests/auto_hide_test.cpp
+  ${VRX_WINDOW_DIR}/tests/timer_table_test.cpp
+  ${VRX_WINDOW_DIR}/tests/number_text_test.cpp
+  LIBS vrx_window_core)
