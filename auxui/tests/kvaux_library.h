@@ -1,0 +1,36 @@
+// KvAux.dll as its callers meet it: loaded by name, every export looked up
+// with GetProcAddress.
+#pragma once
+
+#include <windows.h>
+
+#include "auxui/kv_aux.h"
+
+class KvAuxLibrary {
+ public:
+  KvAuxLibrary();
+  KvAuxLibrary(const KvAuxLibrary&) = delete;
+  KvAuxLibrary& operator=(const KvAuxLibrary&) = delete;
+  ~KvAuxLibrary();
+
+  // True when the library loaded and every export was found.
+  bool complete() const;
+
+  decltype(&KvAuxStationList) StationList = nullptr;
+  decltype(&KvAuxFreeBuffer) FreeBuffer = nullptr;
+  decltype(&KvAuxFreq2Text) Freq2Text = nullptr;
+  decltype(&KvAuxText2Freq) Text2Freq = nullptr;
+  decltype(&KvAuxStation) Station = nullptr;
+  decltype(&KvAuxGetPresets) GetPresets = nullptr;
+  decltype(&KvAuxSetPresets) SetPresets = nullptr;
+  decltype(&KvAuxIsFilterActive) IsFilterActive = nullptr;
+  decltype(&KvAuxRE) RE = nullptr;
+  decltype(&KvAuxRESetText) RESetText = nullptr;
+  decltype(&KvAuxREBold) REBold = nullptr;
+  decltype(&KvAuxRELink) RELink = nullptr;
+  decltype(&KvAuxGetVersion) GetVersion = nullptr;
+
+ private:
+  HMODULE module_;
+  bool complete_ = false;
+};

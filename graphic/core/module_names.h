@@ -1,0 +1,16 @@
+// The names that tell the two builds of the module apart. Everything else is
+// the same source; VRX_SECOND_VARIANT selects the second set at compile time.
+#pragma once
+
+namespace vrx {
+
+struct ModuleNames {
+  const char* moduleName;   // display name, message box captions, window title
+  const char* section;      // the module's settings section
+  const char* mutexName;    // keeps each variant to one instance
+  const char* windowClass;  // the main window's class
+};
+
+const ModuleNames& Names();
+
+}  // namespace vrx

@@ -1,0 +1,118 @@
+#include "graphic/core/run_loop.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "graphic/core/gdi_handles.h"
+#include "graphic/core/main_window.h"
+#include "graphic/core/module_names.h"
+#include "graphic/core/module_state.h"
+#include "graphic/core/skin_environment_win.h"
+#include "graphic/core/skin_reader.h"
+#include "host/engine_messages.h"
+#include "host/kv_lang.h"
+#include "host/program_folder.h"
+#include "host/settings.h"
+
+namespace vrx {
+namespace {
+
+constexpr char kEngineFile[] = "KvEngine.exe";
+constexpr char kSkinFolder[] = "Varix\\";
+constexpr char kSkinKey[] = "Skin";
+constexpr char kFlagsKey[] = "Flags";
+constexpr char kNoSkinKey[] = "NO_SKIN";
+constexpr char kNoSkinDefault[] = "A skin is not selected. Please select a skin in the settings.";
+constexpr std::size_t kShortestSkinName = 4;  // at least one character and an extension
+constexpr std::size_t kDescriptionSuffixChars = 3;  // "bmp" becomes "txt"
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Another instance runs: bring its window to the front, keeping it on top
+// only when its Flags say so.
+void BringRunningInstanceForward() {
+  HWND running = FindWindowA(Names().windowClass, nullptr);
+  if (!running) return;
+  SetWindowPos(running, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(running);
+  if (!(kv::ReadDword(Names().section, kFlagsKey, kDefaultFlags) & kFlagTopmost))
+    SetWindowPos(running, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+bool IsRestartMessage(UINT message, UINT startedMessage) {
+  return message == engine::kSettingsChanged || message == startedMessage || message == WM_SETTINGCHANGE;
+}
+
+// Pumps the thread's messages; true when the loop ended for a rebuild. The
+// close and rebuild requests are never dispatched.
+bool PumpMessages(ModuleState& m) {
+  MSG msg;
+  for (;;) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) return false;
+    if (msg.message == engine::kCloseModule) return false;
+    if (IsRestartMessage(msg.message, m.startedMessage)) {
+      KvLangReload();
+      return true;
+    }
+    const DWORD position = GetMessagePos();
+    m.mouse.x = static_cast<short>(LOWORD(position));
+    m.mouse.y = static_cast<short>(HIWORD(position));
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// Loads the skin named in the settings, runs its window, releases it all.
+// True when the run ended asking for a rebuild.
+bool RunOneSkin(ModuleState& m) {
+  bool restart = false;
+  m.flags = kv::ReadDword(Names().section, kFlagsKey, kDefaultFlags);
+  const std::optional<std::string> skinName = kv::ReadString(Names().section, kSkinKey);
+  if (!skinName || skinName->size() < kShortestSkinName) {
+    MessageBoxA(nullptr, KvLangString(kNoSkinKey, kNoSkinDefault), Names().moduleName, MB_OK | MB_ICONEXCLAMATION);
+  } else {
+    std::string path = kv::ProgramFolder() + kSkinFolder + *skinName;
+    if (path.size() < MAX_PATH) {  // the path and its terminator fit in 260 characters
+      m.skinImage.Load(path);
+      path.replace(path.size() - kDescriptionSuffixChars, kDescriptionSuffixChars, "txt");
+      m.skinPath = path;
+    }
+    if (m.skinDc() && !m.skinPath.empty()) {
+      WinSkinEnvironment environment;
+      MainWindow window;
+      if (skin::ReadSkin(ProfileDescription(m.skinPath), environment, m.skin) && window.Create())
+        restart = PumpMessages(m);
+      // The window and its controls go before the skin they draw from.
+    }
+  }
+  m.skinImage.Release();
+  m.skinPath.clear();
+  return restart;
+}
+
+}  // namespace
+
+void RunModule() {
+  ModuleState& m = Module();
+  HANDLE created = CreateMutexA(nullptr, FALSE, Names().mutexName);
+  const bool alreadyRunning = GetLastError() == ERROR_ALREADY_EXISTS;
+  KernelHandle mutex(created);
+  if (!mutex) return;
+  if (alreadyRunning) {
+    BringRunningInstanceForward();
+    return;
+  }
+  m.startedMessage = RegisterWindowMessageA(engine::kEngineStartedName);
+  if (m.startedMessage == 0 || !FileExists(kv::ProgramFolder() + kEngineFile)) return;
+  while (RunOneSkin(m)) {
+  }
+  UnregisterMainWindowClass();
+}
+
+}  // namespace vrx

@@ -1,0 +1,12 @@
+// The module's life: the single-instance rule, the check for a player
+// installation, and the loop that loads a skin, runs its window and starts
+// again when the engine or the system asks for a rebuild.
+#pragma once
+
+namespace vrx {
+
+// Runs the module on the calling thread; returns when it is closed, or at
+// once when this variant already runs or no engine lies beside the host.
+void RunModule();
+
+}  // namespace vrx

@@ -1,0 +1,26 @@
+#include "graphic/core/skin_image.h"
+
+namespace vrx {
+
+bool SkinImage::Load(const std::string& bitmapPath) {
+  Release();
+  Bitmap bitmap(static_cast<HBITMAP>(
+      LoadImageA(nullptr, bitmapPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  if (!bitmap) return false;
+  MemoryDc dc(nullptr);
+  if (!dc) return false;
+  Selection selection(dc.get(), bitmap.get());
+  if (!selection) return false;
+  bitmap_ = std::move(bitmap);
+  dc_ = std::move(dc);
+  selection_ = std::move(selection);
+  return true;
+}
+
+void SkinImage::Release() {
+  selection_.reset();
+  dc_.reset();
+  bitmap_.reset();
+}
+
+}  // namespace vrx
