@@ -13,6 +13,7 @@ HHOOK g_hook = nullptr;
 
 struct FindArgs {
   const char* className;
+  bool visibleOnly;
   HWND found;
 };
 
@@ -20,7 +21,7 @@ BOOL CALLBACK FindWindowOfClass(HWND hwnd, LPARAM param) {
   auto* args = reinterpret_cast<FindArgs*>(param);
   char name[256] = {};
   GetClassNameA(hwnd, name, sizeof name);
-  if (IsWindowVisible(hwnd) && (!args->className || std::strcmp(name, args->className) == 0)) {
+  if ((!args->visibleOnly || IsWindowVisible(hwnd)) && (!args->className || std::strcmp(name, args->className) == 0)) {
     args->found = hwnd;
     return FALSE;
   }
@@ -29,8 +30,8 @@ BOOL CALLBACK FindWindowOfClass(HWND hwnd, LPARAM param) {
 
 }  // namespace
 
-HWND ThreadWindow(DWORD threadId, const char* className) {
-  FindArgs args{className, nullptr};
+HWND ThreadWindow(DWORD threadId, const char* className, bool visibleOnly) {
+  FindArgs args{className, visibleOnly, nullptr};
   EnumThreadWindows(threadId, &FindWindowOfClass, reinterpret_cast<LPARAM>(&args));
   return args.found;
 }

@@ -56,7 +56,7 @@ class ModuleThread {
   std::atomic<DWORD> lastTaken_{0};
 };
 
-// Finds a visible top-level window of the thread by class.
-HWND ThreadWindow(DWORD threadId, const char* className);
+// Finds a top-level window of the thread by class (null: any class).
+HWND ThreadWindow(DWORD threadId, const char* className, bool visibleOnly = true);
 
 }  // namespace gui
