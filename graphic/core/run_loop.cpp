@@ -68,9 +68,25 @@ bool PumpMessages(ModuleState& m) {
   }
 }
 
+// Releases the skin of a run on every way out of it, exceptions included.
+class SkinRunEnd {
+ public:
+  explicit SkinRunEnd(ModuleState& m) : m_(m) {}
+  SkinRunEnd(const SkinRunEnd&) = delete;
+  SkinRunEnd& operator=(const SkinRunEnd&) = delete;
+  ~SkinRunEnd() {
+    m_.skinImage.Release();
+    m_.skinPath.clear();
+  }
+
+ private:
+  ModuleState& m_;
+};
+
 // Loads the skin named in the settings, runs its window, releases it all.
 // True when the run ended asking for a rebuild.
 bool RunOneSkin(ModuleState& m) {
+  const SkinRunEnd end(m);
   bool restart = false;
   m.flags = kv::ReadDword(Names().section, kFlagsKey, kDefaultFlags);
   const std::optional<std::string> skinName = kv::ReadString(Names().section, kSkinKey);
@@ -88,13 +104,19 @@ bool RunOneSkin(ModuleState& m) {
       MainWindow window;
       if (skin::ReadSkin(ProfileDescription(m.skinPath), environment, m.skin) && window.Create())
         restart = PumpMessages(m);
-      // The window and its controls go before the skin they draw from.
+      // The window and its controls go (here) before the skin they draw from.
     }
   }
-  m.skinImage.Release();
-  m.skinPath.clear();
   return restart;
 }
+
+// Unregisters the window class when the module ends, however it ends.
+struct ClassEnd {
+  ClassEnd() = default;
+  ClassEnd(const ClassEnd&) = delete;
+  ClassEnd& operator=(const ClassEnd&) = delete;
+  ~ClassEnd() { UnregisterMainWindowClass(); }
+};
 
 }  // namespace
 
@@ -110,9 +132,9 @@ void RunModule() {
   }
   m.startedMessage = RegisterWindowMessageA(engine::kEngineStartedName);
   if (m.startedMessage == 0 || !FileExists(kv::ProgramFolder() + kEngineFile)) return;
+  const ClassEnd classEnd;
   while (RunOneSkin(m)) {
   }
-  UnregisterMainWindowClass();
 }
 
 }  // namespace vrx

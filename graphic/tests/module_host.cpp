@@ -176,6 +176,17 @@ HWND ModuleThread::WaitWindow(const char* className, HWND not_, DWORD timeoutMs)
   return nullptr;
 }
 
+SIZE WindowSize(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void ReportBoxes(const ModuleThread& m) {
+  for (const std::string& text : m.closedBoxes) std::fprintf(stderr, "message box: %s\n", text.c_str());
+  if (HWND box = m.MessageBoxNow()) std::fprintf(stderr, "open message box: %s\n", MessageBoxContent(box).c_str());
+}
+
 std::string WindowText(HWND window) {
   char text[1024] = {};
   GetWindowTextA(window, text, sizeof text);

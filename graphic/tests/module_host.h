@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,19 @@ class ModuleThread {
   HANDLE thread_ = nullptr;
   DWORD threadId_ = 0;
 };
+
+// In a child: report a failed condition and return its line as exit code.
+#define CHILD_CHECK(condition)                                                     \
+  do {                                                                             \
+    if (!(condition)) {                                                            \
+      std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
+      return __LINE__;                                                             \
+    }                                                                              \
+  } while (0)
+
+SIZE WindowSize(HWND window);
+// Prints the message boxes a module showed (closed or still open).
+void ReportBoxes(const ModuleThread& m);
 
 std::string WindowText(HWND window);
 // Caption and the static texts of a message box, "caption|text".

@@ -21,30 +21,8 @@ constexpr char kSectionB[] = "VrxB";
 constexpr char kClass[] = "QorvVarix";
 constexpr char kClassB[] = "QorvVarixB";
 constexpr char kNoSkinBox[] = "Varix 2.39|A skin is not selected. Please select a skin in the settings.";
-constexpr char kAnalyzerBox[] =
-    "Varix 2.39|The Sound Analyzer plug-in isn't active. You can activate the module in the settings.";
-
-#define CHILD_CHECK(condition)                                                   \
-  do {                                                                           \
-    if (!(condition)) {                                                          \
-      std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
-      return __LINE__;                                                           \
-    }                                                                            \
-  } while (0)
-
-SIZE WindowSize(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
-}
 
 bool Topmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-int ReportBoxes(const ModuleThread& m) {
-  for (const std::string& text : m.closedBoxes) std::fprintf(stderr, "message box: %s\n", text.c_str());
-  if (HWND box = m.MessageBoxNow()) std::fprintf(stderr, "open message box: %s\n", MessageBoxContent(box).c_str());
-  return 0;
-}
 
 }  // namespace
 
@@ -174,27 +152,27 @@ WINTEST_CHILD(RestartsWithoutLeaks) {
   return 0;
 }
 
-// args: window class, width, height. Runs with the description's Debug set:
-// any message box fails, except an expected analyzer box (args[3] = "1").
-WINTEST_CHILD(SkinReadsCleanly) {
+// The language file says "one" for both texts; the analyzer box of the
+// first run reads it. args: path of the language file.
+WINTEST_CHILD(ReloadsTheLanguage) {
   ModuleThread m("Vrx.dll");
-  CHILD_CHECK(m.loaded());
-  if (args.size() > 3 && args[3] == "1") {
-    HWND box = m.WaitMessageBox();
-    CHILD_CHECK(box != nullptr);
-    const std::string content = MessageBoxContent(box);
-    std::fprintf(stderr, "box: %s\n", content.c_str());
-    CHILD_CHECK(content == kAnalyzerBox);
-    CloseMessageBox(box);
-  }
-  HWND window = m.WaitWindow(args.at(0).c_str());
-  ReportBoxes(m);
+  HWND box = m.WaitMessageBox();
+  CHILD_CHECK(box != nullptr);
+  CHILD_CHECK(MessageBoxContent(box) == "Varix 2.39|Analyzer one");
+  CloseMessageBox(box);
+  HWND window = m.WaitWindow(kClass);
   CHILD_CHECK(window != nullptr);
-  CHILD_CHECK(WindowSize(window).cx == std::stoi(args.at(1)) && WindowSize(window).cy == std::stoi(args.at(2)));
-  PostMessageA(window, engine::kCloseModule, 0, 0);
+  // New texts take effect only through the reload of a rebuild.
+  CHILD_CHECK(wintest::WriteFileText(args.at(0), "QUIRA_ANALYZER=Analyzer two\r\nNO_SKIN=No skin two\r\n"));
+  SetText(kSection, "Skin", "");
+  PostMessageA(window, engine::kSettingsChanged, 0, 0);
+  box = m.WaitMessageBox();
+  CHILD_CHECK(box != nullptr);
+  const std::string content = MessageBoxContent(box);
+  std::fprintf(stderr, "box: %s\n", content.c_str());
+  CHILD_CHECK(content == "Varix 2.39|No skin two");
+  CloseMessageBox(box);
   CHILD_CHECK(m.WaitEnd());
-  ReportBoxes(m);
-  CHILD_CHECK(m.closedBoxes.empty());
   return 0;
 }
 
@@ -305,4 +283,18 @@ TEST(VrxModule, NoGdiObjectLostAcrossRestarts) {
   ASSERT_TRUE(WriteSmallSkin(host.skinFolder(), "first.bmp", 40, 30));
   SetText(kSection, "Skin", "first.bmp");
   EXPECT_EQ(host.Run("RestartsWithoutLeaks", {"200"}), 0);
+}
+
+TEST(VrxModule, RebuildReloadsTheLanguage) {
+  wintest::IsolatedSettings settings;
+  HostFolder host(true);
+  ASSERT_TRUE(WriteSmallSkin(host.skinFolder(), "first.bmp", 40, 30,
+                             "[Spectrum]\r\nWindowX=0\r\nWindowY=0\r\nControlX=0\r\nControlY=0\r\n"
+                             "ControlWidth=10\r\nControlHeight=10\r\nPeakHeight=1\r\nBands=2\r\n"));
+  const std::string language = host.path() + "test.lng";
+  ASSERT_TRUE(wintest::WriteFileText(language, "QUIRA_ANALYZER=Analyzer one\r\nNO_SKIN=No skin one\r\n"));
+  SetText("KvLang", "FileName", "test.lng");
+  SetText(kSection, "Skin", "first.bmp");
+  SetAnalyzerActive(false);
+  EXPECT_EQ(host.Run("ReloadsTheLanguage", {language}), 0);
 }
