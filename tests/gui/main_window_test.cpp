@@ -243,4 +243,33 @@ GUI_SCENARIO(MainWindow, TheBackgroundIsTheSkinBitmapsCorner) {
   EXPECT_EQ(wrong, 0);
 }
 
+GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
+  KvIniSetString(kSection, "Skin", "Nightfall.bmp");
+  static const char kActiveFilters[] = "Prismo.dll\0Tonal10.dll\0";  // its spectrum view needs the analyzer
+  KvIniSetBinary("KvFilters", "Filters", kActiveFilters, sizeof kActiveFilters - 1);
+  const std::string bitmapPath = gui::Install() + "Varix\\Nightfall.bmp";
+  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, bitmapPath.c_str(), IMAGE_BITMAP, 0, 0,
+                                                   LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  ASSERT_NE(bitmap, nullptr) << bitmapPath;
+  Run run;
+  ASSERT_NE(run.window, nullptr);
+  const RECT r = run.rect();
+  EXPECT_EQ(r.right - r.left, 560);
+  EXPECT_EQ(r.bottom - r.top, 250);
+  const auto layered = gui::LayeredAttributes(run.window);
+  ASSERT_TRUE(layered.has_value());
+  EXPECT_EQ(layered->key, RGB(255, 0, 255));  // its rounded corners are see-through
+  // Controls come in later; until then the window shows the bitmap's corner.
+  const gui::Pixels px = gui::CaptureClient(run.window);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  int wrong = 0;
+  for (int y = 0; y < px.height; y += 3)
+    for (int x = 0; x < px.width; x += 3) wrong += px.at(x, y) != GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  EXPECT_EQ(wrong, 0);
+}
+
 }  // namespace

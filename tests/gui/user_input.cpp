@@ -64,7 +64,12 @@ bool MouseToHolding(int x, int y, WORD vk) {
   return WaitCursor(x, y);
 }
 
-void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+static DWORD g_lastLeftDown = 0;
+
+void LeftDown() {
+  g_lastLeftDown = GetTickCount();
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+}
 void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
 void RightDown() { SendMouse(MOUSEEVENTF_RIGHTDOWN); }
 void RightUp() { SendMouse(MOUSEEVENTF_RIGHTUP); }
@@ -87,6 +92,9 @@ void KeyDown(WORD vk) { SendKey(vk, 0); }
 void KeyUp(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
 
 void Drag(POINT from, POINT to, int steps, WORD holdKey) {
+  // A press soon after the last one would be a double click, not a drag.
+  const DWORD since = GetTickCount() - g_lastLeftDown, wait = GetDoubleClickTime() + 50;
+  if (since < wait) Sleep(wait - since);
   MouseTo(from.x, from.y);
   Sleep(kStepPauseMs);
   LeftDown();
