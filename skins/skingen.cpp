@@ -408,9 +408,10 @@ void DrawNightfall(Skin& s) {
   s.RectFace(eqAlt, 3, true, t.accent);
   DrawTextCentred(c, eqAlt, "EQ", kWhite);
   s.Name("EQ*", eqAlt, true);
-  DrawText(c, 270, 204, "+400", t.label, 1, 0.7);
-  DrawText(c, 282, 211, "0", t.label, 1, 0.7);
-  DrawText(c, 270, 219, "-100", t.label, 1, 0.7);
+  // Gain scale: the top of a band is +400 %, its middle 0, its bottom -100 %.
+  DrawText(c, 304, 187, "+", t.label, 1, 0.8);
+  DrawText(c, 304, 203, "0", t.label, 1, 0.8);
+  DrawText(c, 304, 218, "-", t.label, 1, 0.8);
   const char* freqs[] = {"31", "63", "125", "250", "500", "1K", "2K", "4K", "8K", "16K"};
   for (int k = 0; k < 10; ++k) {
     const int x = 312 + 23 * k;

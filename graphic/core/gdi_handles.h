@@ -113,7 +113,8 @@ class WindowDc {
   HDC dc_;
 };
 
-// An object selected into a DC; the previous one is selected back.
+// An object selected into a DC; the previous one is selected back. Not for
+// regions, whose selection answers a region type instead of a handle.
 class Selection {
  public:
   Selection() = default;

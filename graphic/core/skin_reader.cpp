@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "graphic/core/skin_values.h"
@@ -42,9 +43,14 @@ class Section {
   }
   Color Colour(const std::string& key) const { return ParseColor(Text(key, kColorChars)); }
 
-  // Reports the failed key; always false, so callers can return it.
+  // Reports the failed key; always false, so callers can return it. Without
+  // memory for the text nothing is shown and reading goes on.
   bool Fail(const std::string& key) const {
-    if (debug_) env_.ShowDebugMessage(DebugMessage(name_, key.c_str()));
+    if (!debug_) return false;
+    try {
+      env_.ShowDebugMessage(DebugMessage(name_, key.c_str()));
+    } catch (const std::bad_alloc&) {
+    }
     return false;
   }
   // Required integers (default -1): at least 0, or above 0.

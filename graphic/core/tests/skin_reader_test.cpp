@@ -402,3 +402,29 @@ TEST(IniText, LooksUpLikeTheProfileReader) {
 
 }  // namespace
 }  // namespace skin
+
+namespace skin {
+namespace {
+
+// Message boxes that cannot get memory for their text.
+class NoMemoryEnvironment : public SkinEnvironment {
+ public:
+  int attempts = 0;
+  bool AnalyzerActive() override { return true; }
+  void ShowDebugMessage(const std::string&) override {
+    ++attempts;
+    throw std::bad_alloc();
+  }
+  void ShowAnalyzerInactive() override {}
+};
+
+TEST(SkinReader, ReadingGoesOnWhenAMessageCannotBeShown) {
+  NoMemoryEnvironment env;
+  SkinDescription skin;
+  ASSERT_TRUE(ReadSkin(IniText(std::string(kGeneral) + Button("BtnHelp", 1, 1)), env, skin));
+  EXPECT_GT(env.attempts, 1);
+  EXPECT_TRUE(skin.present[kBtnHelp]);
+}
+
+}  // namespace
+}  // namespace skin

@@ -1,0 +1,38 @@
+#include <cstdint>
+
+#include "auxui/aux_heap_win.h"
+#include "auxui/kv_aux.h"
+#include "auxui/no_throw.h"
+#include "auxui/presets.h"
+#include "auxui/store_keys.h"
+#include "host/kv_ini.h"
+#include "host/settings.h"
+
+KV_EXTERN_C void* KV_CALL KvAuxGetPresets(int32_t* bands, uint32_t* count) {
+  uint32_t ignored = 0;
+  uint32_t& n = count ? *count : ignored;
+  n = 0;
+  const auto bank = BankToRead(bands ? *bands : 0, [](const char* file) { return KvAuxIsFilterActive(file) != 0; });
+  if (!bank) return nullptr;
+  if (bands) *bands = bank->bands;
+  return NoThrow<void*>(nullptr, [&]() -> void* {
+    const auto stored = kv::ReadBinary(bank->section, kvaux::kPresetsKey);
+    if (!stored) return nullptr;
+    const uint32_t records = CountPresets(stored->size(), *bank);
+    if (records == 0) return nullptr;
+    auto* out = static_cast<uint8_t*>(kvaux::HeapAllocate(size_t{records} * bank->recordSize));
+    if (out == nullptr) return nullptr;
+    CopyRepairedPresets(*stored, *bank, records, out);
+    n = records;
+    return out;
+  });
+}
+
+KV_EXTERN_C KvBool KV_CALL KvAuxSetPresets(int32_t bands, const void* presets, uint32_t count) {
+  const PresetBank bank = BankToWrite(bands);
+  // A list too large for one stored value, or records that are not there,
+  // are refused rather than written cut short.
+  if (count > UINT32_MAX / bank.recordSize || (presets == nullptr && count != 0)) return 0;
+  const auto size = static_cast<uint32_t>(count * bank.recordSize);
+  return KvIniSetBinary(bank.section, kvaux::kPresetsKey, presets, size);
+}

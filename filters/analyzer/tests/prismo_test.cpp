@@ -1,0 +1,381 @@
+// Prismo.dll loaded by name: the contract of Filter2 and Cleanup, the rows
+// the worker writes, frames taken by the clock, settings, a viewer in a
+// second process and unloading during analysis.
+#include <windows.h>
+// after windows.h
+#include <gtest/gtest.h>
+#include <mmsystem.h>
+#include <tlhelp32.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "filters/analyzer/tests/prismo_harness_win.h"
+#include "host/kv_ini.h"
+#include "tests/support/wintest.h"
+
+namespace {
+
+using prismo_test::kFrame;
+using prismo_test::PrismoLibrary;
+using prismo_test::SoundBlock;
+
+// Generous limits: the machine may be busy with other builds and tests.
+constexpr DWORD kPatienceMs = 10000;
+
+int ThreadsOfThisProcess() {
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snap == INVALID_HANDLE_VALUE) return -1;
+  THREADENTRY32 t{};
+  t.dwSize = sizeof t;
+  int n = 0;
+  for (BOOL more = Thread32First(snap, &t); more; more = Thread32Next(snap, &t))
+    if (t.th32OwnerProcessID == GetCurrentProcessId()) ++n;
+  CloseHandle(snap);
+  return n;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs = kPatienceMs) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > limitMs) return false;
+    Sleep(1);
+  }
+  return true;
+}
+
+bool AllZero(const PrismoInfo& info) {
+  const auto* p = reinterpret_cast<const volatile uint8_t*>(&info);
+  for (size_t i = 0; i < sizeof info; ++i)
+    if (p[i] != 0) return false;
+  return true;
+}
+
+class PrismoTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(lib_.loaded());
+    baseThreads_ = ThreadsOfThisProcess();
+  }
+  void TearDown() override {
+    lib_.request() = 0;
+    lib_.cleanup();
+  }
+  wintest::IsolatedSettings settings_;
+  PrismoLibrary lib_;
+  int baseThreads_ = 0;
+};
+
+TEST_F(PrismoTest, InfoAndFixedAddresses) {
+  ModuleInfo info;
+  std::memset(&info, 0xEE, sizeof info);
+  EXPECT_EQ(lib_.getInfo(&info), &info);
+  EXPECT_EQ(info.kind, 2);
+  EXPECT_STREQ(info.name, "Sound Analyzer 2.02");
+  EXPECT_EQ(lib_.getInfo(nullptr), nullptr);
+
+  PrismoShared* shared = lib_.getPrismo();
+  ASSERT_NE(shared, nullptr);
+  EXPECT_EQ(lib_.getPrismo(), shared);
+  EXPECT_EQ(reinterpret_cast<uint8_t*>(lib_.getPrismoInfo()), reinterpret_cast<uint8_t*>(shared) + 8);
+}
+
+TEST_F(PrismoTest, WithoutARequestNothingIsMadeAndTheRowsAreZero) {
+  std::memset(&lib_.info(), 0x55, sizeof(PrismoInfo));
+  SoundBlock block(2, 44100, 16, 4410);
+  block.Fill(0, 1000);
+  EXPECT_EQ(lib_.filter2(block.get()), 0);
+  EXPECT_EQ(lib_.filter2(block.get()), 0);
+  EXPECT_TRUE(AllZero(lib_.info()));
+  EXPECT_EQ(ThreadsOfThisProcess(), baseThreads_);
+  // The spare word is the viewer's; nothing here touches it.
+  lib_.shared().spare = 77;
+  lib_.filter2(block.get());
+  EXPECT_EQ(lib_.shared().spare, 77);
+}
+
+TEST_F(PrismoTest, RefusedBlocksAreLeftUntouched) {
+  lib_.request() = 1;
+  // A wrong name first: not set up, no worker.
+  SoundBlock first(2, 44100, 16, 2000);
+  std::strcpy(first.raw().formatName, "pcm");
+  EXPECT_EQ(lib_.filter2(first.get()), 2);
+  EXPECT_EQ(ThreadsOfThisProcess(), baseThreads_);
+  // Formats the analyzer cannot hold are refused at set-up, nothing made.
+  for (auto [channels, bits] : {std::pair<uint16_t, uint16_t>{0, 16}, {3, 16}, {2, 24}, {1, 4}, {2, 32}}) {
+    SoundBlock odd(channels, 44100, bits, 1000);
+    EXPECT_EQ(lib_.filter2(odd.get()), 2) << channels << " channels, " << bits << " bits";
+  }
+  SoundBlock tiny(2, 44100, 16, 0);
+  tiny.raw().dataSize = 15;
+  tiny.raw().data = tiny.bytes().data();
+  EXPECT_EQ(lib_.filter2(&tiny.raw()), 2);
+  EXPECT_EQ(lib_.filter2(nullptr), 2);
+  EXPECT_EQ(ThreadsOfThisProcess(), baseThreads_);
+
+  std::strcpy(first.raw().formatName, "PCM");
+  ASSERT_EQ(lib_.filter2(first.get()), 0);
+  EXPECT_EQ(ThreadsOfThisProcess(), baseThreads_ + 1);  // the worker
+
+  auto refused = [&](SoundBlock& b, const char* what) {
+    b.get();
+    const std::vector<uint8_t> before = b.bytes();
+    EXPECT_EQ(lib_.filter2(&b.raw()), 2) << what;
+    EXPECT_EQ(b.bytes(), before) << what;
+  };
+  SoundBlock lower(2, 44100, 16, 2000);
+  lower.Fill(0, 1234);
+  std::strcpy(lower.raw().formatName, "pcm");
+  refused(lower, "lower-case name");
+  SoundBlock longer(2, 44100, 16, 2000);
+  longer.Fill(1, -99);
+  longer.bytes().push_back(7);
+  refused(longer, "one byte more");
+  SoundBlock header(2, 48000, 16, 2000);
+  header.Fill(0, 5);
+  refused(header, "another rate in the header");
+  SoundBlock mono(1, 44100, 16, 4000);  // the same data size, another layout
+  refused(mono, "one channel");
+  // The latched format still works.
+  EXPECT_EQ(lib_.filter2(first.get()), 0);
+}
+
+TEST_F(PrismoTest, RowsOfTheBlockBeforeTheLatest) {
+  lib_.request() = 1;
+  SoundBlock a(1, 44100, 16, 4410);
+  a.Fill(0, 256);
+  SoundBlock silence(1, 44100, 16, 4410);
+  ASSERT_EQ(lib_.filter2(a.get()), 0);
+  // Only a's successor lets the worker show a: right after set-up it shows the
+  // zero-filled previous block, which reads as silence.
+  Sleep(50);
+  EXPECT_EQ(lib_.info().waveLeft[0], 0);
+  ASSERT_EQ(lib_.filter2(silence.get()), 0);
+  const PrismoInfo& info = lib_.info();
+  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[575] == 2 && info.spectrumRight[0] == 75; }));
+  // Mono: both rows alike; a constant shows in element 0 only.
+  for (uint32_t i = 0; i < kFrame; ++i) {
+    EXPECT_EQ(info.waveRight[i], 2);
+    if (i > 0) {
+      EXPECT_EQ(info.spectrumLeft[i], 0) << i;
+    }
+  }
+}
+
+TEST_F(PrismoTest, EightBitStereoAndSettingsFromTheStore) {
+  KvIniSetDword("Prismo", "BSpec", 250);
+  KvIniSetDword("Prismo", "MWave", 10);
+  lib_.request() = 1;
+  SoundBlock b(2, 22050, 8, 2 * kFrame);
+  b.Fill(0, 255);
+  b.Fill(1, 0);
+  for (uint32_t j = 0; j < kFrame * 2; ++j) b.Set(j, 0, j % 2 ? 200 : 160);  // left: 32 / 72
+  ASSERT_EQ(lib_.filter2(b.get()), 0);
+  ASSERT_EQ(lib_.filter2(b.get()), 0);
+  const PrismoInfo& info = lib_.info();
+  ASSERT_TRUE(WaitUntil([&] { return info.waveRight[0] == -128 && info.waveLeft[1] == 72; }));
+  EXPECT_EQ(info.waveLeft[0], 32);  // MWave 10: as it is
+  EXPECT_EQ(info.spectrumRight[1], 250);  // nothing but BSpec
+  EXPECT_EQ(info.spectrumLeft[kFrame / 2], 255);  // the alternation at the top bin, plus BSpec
+  // Settings take effect at the next set-up only.
+  KvIniSetDword("Prismo", "BSpec", 0);
+  ASSERT_EQ(lib_.filter2(b.get()), 0);
+  Sleep(100);
+  EXPECT_EQ(info.spectrumRight[1], 250);
+}
+
+TEST_F(PrismoTest, CleanupZeroesAndTheNextBlockLatchesAnew) {
+  lib_.request() = 1;
+  SoundBlock loud(2, 44100, 16, 1000);
+  loud.Fill(0, 32767);
+  loud.Fill(1, -32768);
+  ASSERT_EQ(lib_.filter2(loud.get()), 0);
+  ASSERT_EQ(lib_.filter2(loud.get()), 0);
+  const PrismoInfo& info = lib_.info();
+  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 127 && info.waveRight[0] == -128; }));
+
+  EXPECT_EQ(lib_.cleanup(), 0);
+  EXPECT_TRUE(AllZero(info));
+  EXPECT_EQ(ThreadsOfThisProcess(), baseThreads_);  // the worker has ended
+  Sleep(50);
+  EXPECT_TRUE(AllZero(info));
+  EXPECT_EQ(lib_.cleanup(), 0);  // again: nothing left to release
+
+  // Another format now sets up from scratch.
+  SoundBlock eight(1, 8000, 8, kFrame);
+  eight.Fill(0, 0);
+  EXPECT_EQ(lib_.filter2(eight.get()), 0);
+  EXPECT_EQ(lib_.filter2(loud.get()), 2);  // the old format is refused now
+  EXPECT_EQ(lib_.filter2(eight.get()), 0);
+  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[0] == -128 && info.waveRight[575] == -128; }));
+  EXPECT_EQ(info.spectrumLeft[0], 255);
+  EXPECT_EQ(info.spectrumLeft[1], 0);
+}
+
+// 16-bit mono at 8000 Hz: a frame lasts 72 ms. Frame k of a marked block is
+// the constant sign * (k + 1) * 256, which the waveform shows as sign * 2 * (k + 1).
+SoundBlock Marked(int sign, uint32_t frames) {
+  SoundBlock b(1, 8000, 16, frames * kFrame);
+  for (uint32_t j = 0; j < frames * kFrame; ++j) b.Set(j, 0, sign * static_cast<int>(j / kFrame + 1) * 256);
+  return b;
+}
+
+struct Seen {
+  int frame;      // -1 for none
+  DWORD atMs;     // since the block arrived
+};
+
+// Watches element 0 of the left waveform for frames of the given sign. After
+// each sighting it writes a value no frame has, so a frame shown a second
+// time would be seen again.
+std::vector<Seen> Watch(PrismoInfo& info, int sign, DWORD since, DWORD forMs, int untilFrame) {
+  constexpr int8_t kSeenMark = 1;  // odd: never a marker
+  std::vector<Seen> seen;
+  const DWORD start = timeGetTime();
+  while (timeGetTime() - start < forMs) {
+    const int8_t v = static_cast<volatile int8_t&>(info.waveLeft[0]);
+    if (v != kSeenMark && v != 0 && (v > 0) == (sign > 0)) {
+      const DWORD at = timeGetTime() - since;
+      static_cast<volatile int8_t&>(info.waveLeft[0]) = kSeenMark;
+      seen.push_back({sign * v / 2 - 1, at});
+      if (seen.back().frame >= untilFrame) break;
+    }
+    Sleep(1);
+  }
+  return seen;
+}
+
+TEST_F(PrismoTest, FramesFollowTheClockOnceEachAndRestartWithANewBlock) {
+  timeBeginPeriod(1);
+  constexpr uint32_t kFrames = 8;
+  constexpr double kFrameMs = 72.0;
+  lib_.request() = 1;
+  SoundBlock plus = Marked(1, kFrames), minus = Marked(-1, kFrames);
+  ASSERT_EQ(lib_.filter2(plus.get()), 0);
+  ASSERT_EQ(lib_.filter2(minus.get()), 0);
+  DWORD arrived = timeGetTime();
+  std::vector<Seen> seen = Watch(lib_.info(), 1, arrived, 3000, kFrames - 1);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_LE(seen.front().frame, 1);  // frame 0 is due at once
+  for (size_t i = 0; i < seen.size(); ++i) {
+    // Never before its time (2 ms for the clock's granularity), never twice.
+    EXPECT_GE(seen[i].atMs + 2, seen[i].frame * kFrameMs) << "frame " << seen[i].frame;
+    if (i > 0) {
+      EXPECT_GT(seen[i].frame, seen[i - 1].frame);
+    }
+    EXPECT_LT(seen[i].frame, static_cast<int>(kFrames));
+  }
+  EXPECT_GE(seen.size(), kFrames / 2);  // most frames were seen
+
+  // Half-way through the next block, another block arrives: the worker leaves
+  // the frames of `minus` and starts at frame 0 of the block before the newest.
+  ASSERT_EQ(lib_.filter2(plus.get()), 0);
+  arrived = timeGetTime();
+  seen = Watch(lib_.info(), -1, arrived, 3000, 2);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_LE(seen.front().frame, 1);
+  ASSERT_EQ(lib_.filter2(minus.get()), 0);  // now `plus` is the previous block
+  arrived = timeGetTime();
+  seen = Watch(lib_.info(), 1, arrived, 3000, 1);
+  ASSERT_FALSE(seen.empty());
+  EXPECT_LE(seen.front().frame, 1);
+  EXPECT_LT(seen.front().atMs, 2 * kFrameMs);
+  timeEndPeriod(1);
+}
+
+TEST_F(PrismoTest, BlocksShorterThanAFrameLeaveTheWorkerIdle) {
+  lib_.request() = 1;
+  SoundBlock shortBlock(2, 44100, 16, kFrame - 1);
+  shortBlock.Fill(0, 20000);
+  FILETIME c, e, k0, u0, k1, u1;
+  ASSERT_EQ(lib_.filter2(shortBlock.get()), 0);
+  GetProcessTimes(GetCurrentProcess(), &c, &e, &k0, &u0);
+  for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(lib_.filter2(shortBlock.get()), 0);
+    Sleep(100);
+  }
+  GetProcessTimes(GetCurrentProcess(), &c, &e, &k1, &u1);
+  auto ticks = [](FILETIME f) { return (static_cast<uint64_t>(f.dwHighDateTime) << 32) | f.dwLowDateTime; };
+  const uint64_t busy100ns = ticks(k1) - ticks(k0) + ticks(u1) - ticks(u0);
+  // A worker that spun would take a large share of the half second (under
+  // Wine much of it is spent in wineserver, which is not counted here).
+  EXPECT_LT(busy100ns, 500000u) << "CPU time in 100 ns units";
+  EXPECT_TRUE(AllZero(lib_.info()));  // nothing to show
+}
+
+// ---- a second process
+
+// The engine's side: feeds blocks of a constant stereo signal every 20 ms
+// until the named event is set. Exit code: blocks that were not taken.
+WINTEST_CHILD(EngineFeeding) {
+  PrismoLibrary lib;
+  HANDLE done = OpenEventA(SYNCHRONIZE, FALSE, args.at(0).c_str());
+  if (!lib.loaded() || !done) return 100;
+  SoundBlock block(2, 44100, 16, 882);
+  block.Fill(0, 256);
+  block.Fill(1, -512);
+  int failures = 0;
+  for (int i = 0; i < 3000 && WaitForSingleObject(done, 20) == WAIT_TIMEOUT; ++i)
+    if (lib.filter2(block.get()) != 0) ++failures;
+  CloseHandle(done);
+  lib.cleanup();
+  return failures;
+}
+
+TEST(PrismoViewer, AViewerStartsAndStopsTheEnginesAnalysisAndSeesItsRows) {
+  PrismoLibrary viewer;  // never calls Filter2
+  ASSERT_TRUE(viewer.loaded());
+  PrismoInfo& info = viewer.info();
+  viewer.request() = 0;
+  const std::string doneName = "PrismoViewerDone-" + std::to_string(GetCurrentProcessId());
+  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, doneName.c_str());
+  ASSERT_NE(done, nullptr);
+  wintest::ChildProcess engine("EngineFeeding", {doneName});
+  ASSERT_TRUE(engine.started());
+
+  Sleep(300);  // the engine feeds, nobody asks
+  EXPECT_TRUE(AllZero(info));
+  viewer.request() = 1;
+  EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4; }));
+  EXPECT_EQ(info.spectrumLeft[0], 75);  // 256 * 576 * 255 / 500000
+  viewer.request() = 0;
+  EXPECT_TRUE(WaitUntil([&] { return AllZero(info); }));
+  Sleep(200);
+  EXPECT_TRUE(AllZero(info));  // the engine's worker has stopped writing
+
+  SetEvent(done);
+  EXPECT_EQ(engine.Wait(), 0);
+  CloseHandle(done);
+}
+
+// Unloads the library while its worker is busy, then checks that a library
+// released through Cleanup first really goes away. 0 when all went well.
+WINTEST_CHILD(UnloadDuringAnalysis) {
+  {
+    PrismoLibrary lib;
+    if (!lib.loaded()) return 1;
+    lib.request() = 1;
+    SoundBlock block(2, 44100, 16, 44100);
+    block.Fill(0, 3000);
+    for (int i = 0; i < 3; ++i)
+      if (lib.filter2(block.get()) != 0) return 2;
+    Sleep(30);
+    lib.Unload();  // while the worker shows frames
+  }
+  {
+    PrismoLibrary lib;  // the same library, still running its worker
+    if (!lib.loaded()) return 3;
+    lib.cleanup();
+    if (!AllZero(lib.info())) return 4;
+    lib.request() = 0;
+  }
+  return GetModuleHandleA(prismo_test::kLibrary) == nullptr ? 0 : 5;
+}
+
+TEST(PrismoUnload, FreeLibraryDuringAnalysisReturns) {
+  EXPECT_EQ(wintest::RunChild("UnloadDuringAnalysis", {}, 30000), 0);
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The player's demo: KvEngine.exe from the install folder with a demo
+# station list, and the graphic module through KvGUI.exe once it is built.
+# On a real display it runs until the player is closed; under the run
+# script's Xvfb it runs a few seconds and leaves a screenshot.
+#   bash player/demo.sh INSTALL_DIR OUTPUT_DIR
+# Expects WINEPREFIX and DISPLAY to be set (./run demo does that).
+set -euo pipefail
+
+INSTALL="$(cd "$1" && pwd)"
+OUTPUT="$(mkdir -p "$2" && cd "$2" && pwd)"
+SECONDS_HEADLESS="${DEMO_SECONDS:-8}"
+
+# The demo keeps its settings apart from a user's own player settings.
+export KVINI_ROOT='Software\Tavrin\FM Player Demo'
+REG_ROOT="HKCU\\$KVINI_ROOT"
+
+say() { printf '== demo: %s\n' "$*"; }
+
+# ---- settings in their stored forms
+le32() { printf '%02x%02x%02x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+text_hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; printf '00'; }
+
+station() {  # flags hertz name
+  le32 "$1"; le32 "$2"; text_hex "$3"
+}
+
+demo_stations() {
+  station 1  88400000 "Tavrin Classic"
+  station 1  91300000 "City Beat"
+  station 1  95000000 "Morning Talk"
+  station 1  98700000 "Jazz Corner"
+  station 1 101700000 "Northern Lights FM"
+  station 1 104550000 "Retro Hits"
+  station 0 106200000 "Nightwave"
+}
+
+reg_has() { wine reg query "$REG_ROOT\\$1" /v "$2" >/dev/null 2>&1; }
+reg_binary() { wine reg add "$REG_ROOT\\$1" /v "$2" /t REG_BINARY /d "$3" /f >/dev/null 2>&1; }
+reg_text() { wine reg add "$REG_ROOT\\$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1; }
+
+if ! reg_has KvStations Stations; then
+  say "writing the demo station list into $REG_ROOT"
+  reg_binary KvStations Stations "$(demo_stations)"
+  filters=""
+  for f in Prismo.dll Tonal10.dll; do
+    [ -f "$INSTALL/$f" ] && filters+="$(text_hex "$f")"
+  done
+  [ -n "$filters" ] && reg_binary KvFilters Filters "$filters"
+  reg_text KvSave FileName "$(winepath -w "$OUTPUT")\\Rad <year>-<mon>-<dd> <hh>-<ii>-<ss>.wav"
+fi
+if [ -d "$INSTALL/Varix" ] && ! reg_has Vrx Skin; then
+  skin=$(cd "$INSTALL/Varix" && ls *.bmp 2>/dev/null | head -n 1 || true)
+  [ -n "$skin" ] && reg_text Vrx Skin "$skin"
+fi
+
+# ---- run
+PIDS=()
+stop_all() {
+  local p
+  for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${PIDS[@]}"; do wait "$p" 2>/dev/null || true; done
+  PIDS=()
+}
+trap stop_all EXIT
+
+headless=1
+if ps -eo args= | grep -Eq "^Xvfb ${DISPLAY}( |$)"; then headless=1; else headless=0; fi
+
+say "starting KvEngine.exe"
+wine "$INSTALL/KvEngine.exe" >/dev/null 2>&1 &
+ENGINE=$!
+PIDS+=("$ENGINE")
+sleep 2
+GUI=""
+if [ -f "$INSTALL/Vrx.dll" ]; then
+  say "starting KvGUI.exe p Vrx.dll"
+  (cd "$INSTALL" && wine KvGUI.exe p Vrx.dll >/dev/null 2>&1) &
+  GUI=$!
+  PIDS+=("$GUI")
+else
+  say "no Vrx.dll yet: the engine plays on its own"
+fi
+
+if [ "$headless" -eq 0 ] && [ -n "$GUI" ]; then
+  say "running until the player is closed"
+  wait "$ENGINE" 2>/dev/null || true
+else
+  sleep "$SECONDS_HEADLESS"
+fi
+if command -v import >/dev/null; then
+  import -window root "$OUTPUT/demo.png" 2>/dev/null && say "screenshot: $OUTPUT/demo.png" || say "no screenshot taken"
+fi
+stop_all
+trap - EXIT
+say "done"
