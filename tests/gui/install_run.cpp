@@ -41,14 +41,15 @@ std::string Prepare() {
   CreateDirectoryA(target.c_str(), nullptr);
   CreateDirectoryA((target + kSkinFolder).c_str(), nullptr);
   bool ok = CopyFileA(ExePath().c_str(), (target + FileName(ExePath())).c_str(), FALSE) != 0;
-  // The modules only check that the engine's file is there; the recording
-  // engine window of the test plays the engine.
-  ok &= wintest::WriteFileText(target + kEngineFile, "MZ");
   if (!source.empty()) {
+    ok &= CopyMatching(source, target, "*.exe");  // the host and menu program among them
     ok &= CopyMatching(source, target, "*.dll");
     ok &= CopyMatching(source, target, "*.lng");
     ok &= CopyMatching(source + kSkinFolder + "\\", target + kSkinFolder + "\\", "*.*");
   }
+  // The modules only check that the engine's file is there; the recording
+  // engine window of the test plays the engine.
+  ok &= wintest::WriteFileText(target + kEngineFile, "MZ");
   if (ok) folder = target;
   return folder;
 }

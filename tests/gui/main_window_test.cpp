@@ -226,7 +226,6 @@ GUI_SCENARIO(MainWindow, AtTheTopEdgeItHidesWhenTheMouseLeavesAndShowsWhenItRetu
   // Back over the visible strip: it slides down again.
   ASSERT_TRUE(gui::MouseTo(450, 5));
   ASSERT_TRUE(gui::WaitUntil([&] { return run.rect().top == 0; }, 5000)) << run.rect().top;
-  // The slide went in steps of HidingSpeedDY, never past the target.
   EXPECT_EQ(run.rect().left, 400);
 }
 
@@ -270,6 +269,30 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   DeleteDC(dc);
   DeleteObject(bitmap);
   EXPECT_EQ(wrong, 0);
+}
+
+GUI_SCENARIO(MainWindow, TheRightClickMenuProgramAnswersThroughItsExitCode) {
+  UseSkin();
+  KvIniSetString(kSection, "RClickGUI", "from the test");
+  Run run;
+  ASSERT_NE(run.window, nullptr);
+  PostMessageA(run.window, 0x2400, 7, 0);  // codes other than help and close do nothing
+  ASSERT_TRUE(run.module->WaitIdle());
+  EXPECT_FALSE(run.module->Finished());
+
+  // The menu program (KvGUI.exe m 3 ...) opens its menu at the cursor;
+  // choosing Close ends it with code 2, and the module closes.
+  const POINT p = gui::ScreenPoint(run.window, 50, 40);
+  gui::RightClick(p.x, p.y);
+  ASSERT_TRUE(gui::WaitUntil([] {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu && IsWindowVisible(menu);
+  }, 10000));
+  EXPECT_FALSE(run.module->Finished()) << "the module does not wait for the menu";
+  gui::KeyDown('C');
+  gui::KeyUp('C');
+  EXPECT_TRUE(run.module->Finished(10000));
+  EXPECT_TRUE(run.engine.Messages(engine::kExit).empty());  // the player goes on
 }
 
 }  // namespace
