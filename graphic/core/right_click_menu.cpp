@@ -47,15 +47,17 @@ DWORD WINAPI WaitForMenu(void* param) {
 }  // namespace
 
 bool StartRightClickMenu(HWND window, const char* moduleName, const char* argument) {
-  char line[2 * MAX_PATH + 64];
-  const int n = wsprintfA(line, "%s %c %lu \"%s\" \"%s\"", kMenuProgram, kMenuMode, kMenuKind, moduleName,
-                          argument);
-  if (n <= 0) return false;
-  auto* job = static_cast<MenuJob*>(HeapAlloc(GetProcessHeap(), 0, sizeof(MenuJob) + n));
+  // Built without a fixed buffer: the argument comes from the settings and
+  // may be of any length.
+  char head[32];
+  wsprintfA(head, "%s %c %lu ", kMenuProgram, kMenuMode, kMenuKind);
+  std::string line(head);
+  line.append(1, '"').append(moduleName).append("\" \"").append(argument).append(1, '"');
+  auto* job = static_cast<MenuJob*>(HeapAlloc(GetProcessHeap(), 0, sizeof(MenuJob) + line.size()));
   if (!job) return false;
   job->window = window;
   job->self = nullptr;
-  std::memcpy(job->commandLine, line, n + 1);
+  std::memcpy(job->commandLine, line.c_str(), line.size() + 1);
   GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&WaitForMenu), &job->self);
   HANDLE thread = CreateThread(nullptr, 0, &WaitForMenu, job, 0, nullptr);
   if (!thread) {

@@ -273,7 +273,8 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
 
 GUI_SCENARIO(MainWindow, TheRightClickMenuProgramAnswersThroughItsExitCode) {
   UseSkin();
-  KvIniSetString(kSection, "RClickGUI", "from the test");
+  // A long argument: the command line has no fixed limit of its own.
+  KvIniSetString(kSection, "RClickGUI", ("from the test " + std::string(900, 'x')).c_str());
   Run run;
   ASSERT_NE(run.window, nullptr);
   PostMessageA(run.window, 0x2400, 7, 0);  // codes other than help and close do nothing
