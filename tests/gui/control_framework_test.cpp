@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -12,6 +13,7 @@
 
 #include "graphic/core/bitmap_control.h"
 #include "graphic/core/control_table.h"
+#include "graphic/core/gdi_handles.h"
 #include "graphic/core/main_window.h"
 #include "graphic/core/module_state.h"
 #include "host/engine_messages.h"
@@ -49,7 +51,11 @@ class Picture : public SkinControl {
   }
   int HoverState() override { return Over() ? vrx::kHoverTip : vrx::kHoverNone; }
   const char* TooltipText() override { return "A picture"; }
-  void Paint(HDC dc) override { vrx::DrawSkinImage(dc, vrx::Module().skinDc(), width, height, kPicX, kPicY, Mask()); }
+  void Paint(HDC dc) override {
+    vrx::DrawSkinImage(dc, vrx::Module().skinDc(), width, height, kPicX, kPicY, Mask());
+    ++paints;
+  }
+  static inline std::atomic<int> paints{0};
   bool HandleMessage(UINT message, WPARAM, LPARAM, LRESULT* result) override {
     if (message == WM_SETCURSOR && Over()) {
       SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
@@ -181,6 +187,17 @@ TEST_F(ControlFramework, MaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
     }
   }
   EXPECT_EQ(px.at(9, 20), SkinPixel(9, 20));
+
+  // Each masked draw makes its work bitmap and DC and frees them again.
+  const long held = vrx::gdi::LiveObjects();
+  for (int i = 0; i < 50; ++i) {
+    const int before = Picture::paints;
+    InvalidateRect(window, nullptr, FALSE);
+    ASSERT_TRUE(gui::WaitUntil([&] { return Picture::paints >= before + 2; }));
+  }
+  ASSERT_TRUE(module_->WaitIdle());
+  EXPECT_EQ(vrx::gdi::LiveObjects(), held);
+  EXPECT_EQ(gui::CaptureClient(window).at(60 + kPicW - 1, 20), kPicture);
 }
 
 TEST_F(ControlFramework, ATooltipShowsAfterTheRestAndGoesOnAClick) {
