@@ -68,8 +68,11 @@ TEST(StickyEdge, SticksWithinNinePixelsAndLetsGoAfterTenOfPull) {
   EXPECT_TRUE(StickToEdge(100, stuck, pull, p));
   EXPECT_TRUE(stuck);
   EXPECT_EQ(p, 100);
-  p = 91;  // from the other side too
+  p = 90;  // 10 away on the other side: free as well
   stuck = false;
+  EXPECT_FALSE(StickToEdge(100, stuck, pull, p));
+  EXPECT_EQ(p, 90);
+  p = 91;  // 9 away: sticks
   EXPECT_TRUE(StickToEdge(100, stuck, pull, p));
   EXPECT_EQ(p, 100);
 
