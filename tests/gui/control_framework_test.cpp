@@ -126,6 +126,21 @@ class Follower : public SkinControl {
   int asked_ = 0;
 };
 
+// Asks for its tip at once when pressed, as the time-shift slider does.
+class Presser : public Follower {
+ public:
+  int HoverState() override { return pressed_ ? vrx::kHoverFollow : Follower::HoverState(); }
+  bool HandleMessage(UINT message, WPARAM, LPARAM, LRESULT*) override {
+    if (message != WM_LBUTTONDOWN || Follower::HoverState() == vrx::kHoverNone) return false;
+    pressed_ = true;
+    vrx::Controls().ShowTooltip(vrx::Controls().SlotOf(this));
+    return true;
+  }
+
+ private:
+  bool pressed_ = false;
+};
+
 std::mutex g_mutex;
 std::vector<std::pair<int, UINT>> g_seen;  // slot, message
 std::function<std::unique_ptr<SkinControl>(int)> g_make;
@@ -261,16 +276,20 @@ TEST_F(ControlFramework, ATooltipShowsAfterTheRestAndGoesOnAClick) {
   ASSERT_TRUE(gui::WaitUntil([&] { return !IsWindowVisible(tip); }, 3000));
 }
 
-TEST_F(ControlFramework, NoTooltipsFlagKeepsTipsAway) {
+TEST_F(ControlFramework, NoTooltipsFlagKeepsRestingTipsAwayButNotAskedOnes) {
   KvIniSetDword("Vrx", "Flags", 0x01 | 0x40);
-  g_slots = {5};
-  g_make = [](int) { return std::make_unique<Picture>(60, 20, false); };
+  g_slots = {40};
+  g_make = [](int) { return std::make_unique<Presser>(); };
   HWND window = Start();
   ASSERT_NE(window, nullptr);
   const POINT over = gui::ScreenPoint(window, 70, 30);
   ASSERT_TRUE(gui::MouseTo(over.x, over.y));
   Sleep(1200);
   EXPECT_FALSE(IsWindowVisible(Tip()));
+  // Pressed, the control asks for its tip at once, and the press keeps it.
+  gui::LeftDown();
+  ASSERT_TRUE(gui::WaitUntil([&] { return IsWindowVisible(Tip()) != FALSE; }, 2000));
+  gui::LeftUp();
 }
 
 TEST_F(ControlFramework, ABusyControlKeepsAMessageFromTheSlotsAbove) {
