@@ -104,9 +104,16 @@ bool MainWindow::Create(ControlFactory factory) {
   if (!RegisterMainWindowClass(&MainWindow::Procedure)) return false;
   char title[128];
   wsprintfA(title, kTitleFormat, Names().moduleName);
-  CreateWindowExA(exStyle, Names().windowClass, title, WS_POPUP | WS_VISIBLE | WS_SYSMENU, place.x, place.y,
-                  metrics.width, metrics.height, nullptr, nullptr, m.instance, this);
-  if (!window_) return false;
+  const HWND made = CreateWindowExA(exStyle, Names().windowClass, title, WS_POPUP | WS_VISIBLE | WS_SYSMENU,
+                                    place.x, place.y, metrics.width, metrics.height, nullptr, nullptr, m.instance,
+                                    this);
+  if (!made) {
+    // A creation that failed after WM_NCCREATE leaves no window behind.
+    window_ = nullptr;
+    Timers().Reset();
+    Capture().Attach(nullptr);
+    return false;
+  }
   // A layered window stays unseen until its attributes are set; a window
   // that opens behind another gets no activation to set them.
   ApplyOpacity();
