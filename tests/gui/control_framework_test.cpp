@@ -15,6 +15,7 @@
 #include "graphic/core/control_table.h"
 #include "graphic/core/gdi_handles.h"
 #include "graphic/core/main_window.h"
+#include "graphic/core/module_timers.h"
 #include "graphic/core/module_state.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
@@ -140,6 +141,23 @@ class Presser : public Follower {
  private:
   bool pressed_ = false;
 };
+
+// Runs a timer of its own number through the module's timer table and
+// stops it after three ticks.
+class Ticker : public SkinControl {
+ public:
+  static constexpr UINT kNumber = 10;  // the same for every ticker
+  Ticker() { vrx::Timers().Start(this, kNumber, 30); }
+  ~Ticker() override { vrx::Timers().Stop(this, kNumber); }
+  void Paint(HDC) override {}
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT*) override {
+    if (message != WM_TIMER || !vrx::Timers().Is(wParam, this, kNumber)) return false;
+    if (++ticks == 3) vrx::Timers().Stop(this, kNumber);
+    return true;
+  }
+  std::atomic<int> ticks{0};
+};
+std::vector<Ticker*> g_tickers;
 
 std::mutex g_mutex;
 std::vector<std::pair<int, UINT>> g_seen;  // slot, message
@@ -357,6 +375,27 @@ TEST_F(ControlFramework, AFollowingTipMovesWithTheMouseAndOutlastsAClick) {
   const POINT out = gui::ScreenPoint(window, 5, 5);
   ASSERT_TRUE(gui::MouseTo(out.x, out.y));
   ASSERT_TRUE(gui::WaitUntil([&] { return !IsWindowVisible(tip); }, 3000));
+}
+
+TEST_F(ControlFramework, ControlsShareTimerNumbersThroughTheTable) {
+  g_slots = {2, 7, 30};
+  g_tickers.clear();
+  g_make = [](int) {
+    auto t = std::make_unique<Ticker>();
+    g_tickers.push_back(t.get());
+    return std::unique_ptr<SkinControl>(std::move(t));
+  };
+  HWND window = Start();
+  ASSERT_NE(window, nullptr);
+  ASSERT_EQ(g_tickers.size(), 3u);
+  ASSERT_TRUE(gui::WaitUntil([] {
+    for (Ticker* t : g_tickers)
+      if (t->ticks < 3) return false;
+    return true;
+  }));
+  Sleep(200);  // stopped: no tick more
+  ASSERT_TRUE(module_->WaitIdle());
+  for (Ticker* t : g_tickers) EXPECT_EQ(t->ticks, 3);
 }
 
 }  // namespace
