@@ -55,7 +55,8 @@ if ! reg_has KvSave FileName; then
   reg_text KvSave FileName "$(winepath -w "$OUTPUT")\\Rad <year>-<mon>-<dd> <hh>-<ii>-<ss>.wav"
 fi
 if [ -d "$INSTALL/Varix" ] && ! reg_has Vrx Skin; then
-  skin=$(cd "$INSTALL/Varix" && ls *.bmp 2>/dev/null | head -n 1 || true)
+  skin=Nightfall.bmp  # the default skin, else the first there is
+  [ -f "$INSTALL/Varix/$skin" ] || skin=$(cd "$INSTALL/Varix" && ls *.bmp 2>/dev/null | head -n 1 || true)
   [ -n "$skin" ] && reg_text Vrx Skin "$skin"
 fi
 

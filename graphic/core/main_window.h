@@ -1,10 +1,16 @@
-// The module's main window for one skin run. For now a plain hidden window of
-// the module's class, as big as the skin, so that the run loop, the
-// single-instance rule and restarts work; the skinned window with its
-// controls takes this place.
+// The module's main window for one skin run: a borderless layered pop-up as
+// big as the skin, painted from the skin bitmap with the controls on top.
+// It is dragged by its background, keeps a strip of itself on screen, snaps
+// to the frame's edges, slides out of sight at an edge when the mouse
+// leaves, and takes one opacity in the foreground and another behind.
 #pragma once
 
 #include <windows.h>
+
+#include "graphic/control_factory.h"
+#include "graphic/core/auto_hide.h"
+#include "graphic/core/control_table.h"
+#include "graphic/core/window_geometry.h"
 
 namespace vrx {
 
@@ -15,15 +21,42 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow() { Destroy(); }
 
-  // Registers the class (reusing one left from an earlier run) and creates
-  // the window from the module state's skin. False when it cannot be made.
-  bool Create();
+  // Registers the class (reusing one left from an earlier run), creates the
+  // window from the module state's skin and builds its controls. False only
+  // when the window cannot be made.
+  bool Create(ControlFactory factory = &MakeControl);
+  // Destroys the controls, the tooltip and the window.
   void Destroy();
   HWND handle() const { return window_; }
 
+  // Timer numbers of the main window.
+  static constexpr UINT kHideCheckTimer = 1;
+  static constexpr UINT kMoveTimer = 2;
+
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  Rect Frame() const;
+  Rect WindowRectNow() const;
+  WindowMetrics Metrics() const;
+  AutoHide::View HideView() const;
+  void ApplyOpacity();
+  void Apply(const HideActions& actions);
+  void HideTrigger();
+  void StartShowing();
+  void DragTo(POINT client);
+  void EndDrag();
+
+  using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
   HWND window_ = nullptr;
+  BYTE alpha_ = 180;
+  BYTE activeAlpha_ = 240;
+  SetLayeredFn setLayered_ = nullptr;
+  POINT grab_{};
+  SnapState snap_;
+  AutoHide hide_;
 };
 
 // Removes the module's window class; called when Activate ends, because a

@@ -1,0 +1,34 @@
+#include "graphic/core/bitmap_control.h"
+
+#include "graphic/core/bitmap_hit.h"
+#include "graphic/core/gdi_handles.h"
+
+namespace vrx {
+
+void DrawSkinImage(HDC dc, HDC skin, int w, int h, int ix, int iy, const std::optional<POINT>& mask) {
+  if (!mask) {
+    BitBlt(dc, 0, 0, w, h, skin, ix, iy, SRCCOPY);
+    return;
+  }
+  // Background OR mask leaves white where the image goes; image OR NOT mask
+  // leaves white around the image; AND of the two puts the image in.
+  BitBlt(dc, 0, 0, w, h, skin, mask->x, mask->y, SRCPAINT);
+  MemoryDc work(dc);
+  Bitmap picture(CreateCompatibleBitmap(dc, w, h));
+  if (!work || !picture) return;
+  Selection selected(work.get(), picture.get());
+  BitBlt(work.get(), 0, 0, w, h, skin, ix, iy, SRCCOPY);
+  BitBlt(work.get(), 0, 0, w, h, skin, mask->x, mask->y, MERGEPAINT);
+  BitBlt(dc, 0, 0, w, h, work.get(), 0, 0, SRCAND);
+}
+
+bool HitSkinImage(HDC skin, POINT p, int w, int h, const std::optional<POINT>& mask) {
+  std::optional<Point> at;
+  if (mask) at = Point{mask->x, mask->y};
+  return HitBitmapControl(Point{p.x, p.y}, w, h, at, [skin](int32_t x, int32_t y) -> uint8_t {
+    const COLORREF c = GetPixel(skin, x, y);
+    return c == CLR_INVALID ? 0 : GetRValue(c);
+  });
+}
+
+}  // namespace vrx

@@ -1,0 +1,20 @@
+// Drawing and hit-testing of controls whose pictures lie in the skin bitmap
+// (buttons, the stereo indicator).
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+namespace vrx {
+
+// Copies the w x h image at (ix, iy) of the skin DC to (0, 0) of dc. With a
+// mask at (mx, my), the image shows where the mask is white and what dc
+// already holds where it is black.
+void DrawSkinImage(HDC dc, HDC skin, int w, int h, int ix, int iy, const std::optional<POINT>& mask);
+
+// Whether control point p lies on a w x h control: inside it and, with a
+// mask, on a mask pixel whose red part is not 0.
+bool HitSkinImage(HDC skin, POINT p, int w, int h, const std::optional<POINT>& mask);
+
+}  // namespace vrx

@@ -1,0 +1,92 @@
+#include "graphic/core/control_table.h"
+
+#include <commctrl.h>
+
+#include <new>
+
+#include "graphic/core/module_state.h"
+
+namespace vrx {
+
+ControlTable& Controls() {
+  static ControlTable table;
+  return table;
+}
+
+void ControlTable::Create(HWND window, int width, int height, const skin::SkinDescription& skin,
+                          ControlFactory factory) {
+  Destroy();
+  window_ = window;
+  InitCommonControls();
+  tips_.Create(window, width, height);
+  if (!factory) return;
+  for (int slot = 0; slot < skin::kSlotCount; ++slot) {
+    if (!skin.present[slot]) continue;
+    try {
+      slots_[slot] = factory(slot);
+    } catch (const std::bad_alloc&) {
+      slots_[slot] = nullptr;  // a control that cannot be built is missing
+    }
+  }
+}
+
+void ControlTable::Destroy() {
+  tips_.Hide();
+  for (auto& control : slots_) control.reset();
+  tips_.Destroy();
+  window_ = nullptr;
+}
+
+bool ControlTable::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  bool handled = false;
+  for (const auto& control : slots_) {
+    if (!control || !control->HandleMessage(message, wParam, lParam, result)) continue;
+    // The cursor and timers belong to exactly one control.
+    if (message == WM_SETCURSOR || message == WM_TIMER) return true;
+    // A busy control keeps the message from the controls above it.
+    if (control->HoverState() == kHoverNone) {
+      tips_.Hide();
+      return true;
+    }
+    handled = true;
+  }
+  tips_.Step(message, wParam, lParam);
+  return handled;
+}
+
+void ControlTable::Paint(HDC dc, const RECT& update) {
+  for (const auto& control : slots_) {
+    if (!control) continue;
+    const RECT r = control->Rect();
+    RECT overlap;
+    if (!IntersectRect(&overlap, &r, &update)) continue;
+    SetViewportOrgEx(dc, control->x, control->y, nullptr);
+    control->Paint(dc);
+  }
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+}
+
+void ControlTable::Invalidate(const SkinControl& control) {
+  if (!window_) return;
+  const RECT r = control.Rect();
+  InvalidateRect(window_, &r, FALSE);
+  UpdateWindow(window_);
+}
+
+POINT ControlTable::ToControl(const SkinControl& control) const {
+  POINT p = Module().mouse;
+  if (window_) ScreenToClient(window_, &p);
+  return {p.x - control.x, p.y - control.y};
+}
+
+int ControlTable::SlotOf(const SkinControl* control) const {
+  for (int slot = 0; slot < skin::kSlotCount; ++slot)
+    if (control && slots_[slot].get() == control) return slot;
+  return kNoSlot;
+}
+
+SkinControl* ControlTable::At(int slot) const {
+  return slot >= 0 && slot < skin::kSlotCount ? slots_[slot].get() : nullptr;
+}
+
+}  // namespace vrx

@@ -1,0 +1,130 @@
+#include "tests/gui/engine_window.h"
+
+#include "host/engine_messages.h"
+
+namespace gui {
+namespace {
+
+constexpr char kOtherClass[] = "TavrinGuiOtherWindow";
+constexpr UINT kActivateOther = WM_APP + 1;  // to the engine thread: activate the other window
+
+}  // namespace
+
+EngineWindow::EngineWindow() {
+  ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  thread_ = CreateThread(nullptr, 0, &EngineWindow::Thread, this, 0, &threadId_);
+  if (thread_) WaitForSingleObject(ready_, 10000);
+}
+
+EngineWindow::~EngineWindow() {
+  if (thread_) {
+    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 10000);
+    CloseHandle(thread_);
+  }
+  if (ready_) CloseHandle(ready_);
+}
+
+DWORD WINAPI EngineWindow::Thread(void* param) {
+  auto* self = static_cast<EngineWindow*>(param);
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA engine{};
+  engine.lpfnWndProc = &EngineWindow::Proc;
+  engine.hInstance = instance;
+  engine.lpszClassName = engine::kWindowClass;
+  RegisterClassA(&engine);
+  WNDCLASSA other{};
+  other.lpfnWndProc = DefWindowProcA;
+  other.hInstance = instance;
+  other.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  other.lpszClassName = kOtherClass;
+  RegisterClassA(&other);
+
+  self->window_ = CreateWindowExA(0, engine::kWindowClass, "Tavrin FM Player", WS_OVERLAPPED, 0, 0, 10, 10,
+                                  nullptr, nullptr, instance, nullptr);
+  if (self->window_) SetWindowLongPtrA(self->window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  // Far from where scenarios put the module's window.
+  self->other_ = CreateWindowExA(0, kOtherClass, "Other program", WS_POPUP | WS_VISIBLE, 0, 600, 60, 60,
+                                 nullptr, nullptr, instance, nullptr);
+  SetEvent(self->ready_);
+
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.hwnd == nullptr && msg.message == kActivateOther) {
+      SetForegroundWindow(self->other_);
+      SetActiveWindow(self->other_);
+      SetFocus(self->other_);
+      continue;
+    }
+    DispatchMessageA(&msg);
+  }
+  DestroyWindow(self->other_);
+  DestroyWindow(self->window_);
+  UnregisterClassA(engine::kWindowClass, instance);
+  UnregisterClassA(kOtherClass, instance);
+  return 0;
+}
+
+LRESULT CALLBACK EngineWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<EngineWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self && (message >= WM_USER && message < 0x10000)) {
+    self->Record(message, wParam, lParam);
+    return self->AnswerFor(message);
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void EngineWindow::Record(UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool sent = InSendMessage() != FALSE;
+  std::lock_guard<std::mutex> lock(mutex_);
+  messages_.push_back({message, wParam, lParam, sent});
+}
+
+LRESULT EngineWindow::AnswerFor(UINT message) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const auto it = answers_.find(message);
+  return it == answers_.end() ? 0 : it->second;
+}
+
+void EngineWindow::Answer(UINT message, LRESULT result) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  answers_[message] = result;
+}
+
+std::vector<EngineMessage> EngineWindow::Messages() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return messages_;
+}
+
+std::vector<EngineMessage> EngineWindow::Messages(UINT message) const {
+  std::vector<EngineMessage> out;
+  for (const EngineMessage& m : Messages())
+    if (m.message == message) out.push_back(m);
+  return out;
+}
+
+void EngineWindow::Clear() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  messages_.clear();
+}
+
+bool EngineWindow::WaitFor(UINT message, size_t count, DWORD timeoutMs) const {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (Messages(message).size() >= count) return true;
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(10);
+  }
+}
+
+bool EngineWindow::ActivateOther() {
+  if (!PostThreadMessageA(threadId_, kActivateOther, 0, 0)) return false;
+  const DWORD start = GetTickCount();
+  while (GetForegroundWindow() != other_) {
+    if (GetTickCount() - start > 3000) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
+}  // namespace gui

@@ -1,0 +1,63 @@
+// A window of the engine's class on a thread of its own that records every
+// message it gets and answers from a scripted state, so that a module under
+// test finds it as it would find the engine. The thread also keeps a plain
+// visible window that a scenario can bring to the foreground, as a user
+// clicking another program would.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <mutex>
+#include <vector>
+
+namespace gui {
+
+struct EngineMessage {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  bool sent;  // sent (and answered) rather than posted
+};
+
+class EngineWindow {
+ public:
+  EngineWindow();
+  EngineWindow(const EngineWindow&) = delete;
+  EngineWindow& operator=(const EngineWindow&) = delete;
+  ~EngineWindow();
+
+  HWND window() const { return window_; }
+  bool ok() const { return window_ != nullptr; }
+
+  // The answer to a sent message (0 unless scripted).
+  void Answer(UINT message, LRESULT result);
+
+  // Every message from WM_USER upward (and registered ones), in order.
+  std::vector<EngineMessage> Messages() const;
+  std::vector<EngineMessage> Messages(UINT message) const;
+  void Clear();
+  // Waits until `message` has arrived `count` times in all.
+  bool WaitFor(UINT message, size_t count = 1, DWORD timeoutMs = 5000) const;
+
+  // Brings the other window to the foreground (the module's loses it).
+  bool ActivateOther();
+  HWND other() const { return other_; }
+
+ private:
+  static DWORD WINAPI Thread(void* self);
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  void Record(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT AnswerFor(UINT message) const;
+
+  HANDLE thread_ = nullptr;
+  HANDLE ready_ = nullptr;
+  DWORD threadId_ = 0;
+  HWND window_ = nullptr;
+  HWND other_ = nullptr;
+  mutable std::mutex mutex_;
+  std::vector<EngineMessage> messages_;
+  std::map<UINT, LRESULT> answers_;
+};
+
+}  // namespace gui

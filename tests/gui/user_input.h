@@ -1,0 +1,30 @@
+// Real input as a user gives it: the cursor is moved and the buttons and
+// keys pressed through SendInput with absolute coordinates, so the system
+// makes the mouse messages, capture, WM_SETCURSOR and double clicks itself.
+#pragma once
+
+#include <windows.h>
+
+namespace gui {
+
+// Moves the cursor to the screen point; true when it got there.
+bool MouseTo(int x, int y);
+void LeftDown();
+void LeftUp();
+void RightDown();
+void RightUp();
+// Move, press and release.
+void LeftClick(int x, int y);
+void RightClick(int x, int y);
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+
+// Presses at `from`, moves in `steps` even steps to `to` and releases there,
+// giving the system time to deliver each step; holdKey (a virtual key such
+// as VK_SHIFT) is held from the press to the release.
+void Drag(POINT from, POINT to, int steps = 8, WORD holdKey = 0);
+
+// Screen point of a client point of a window.
+POINT ScreenPoint(HWND hwnd, int x, int y);
+
+}  // namespace gui
