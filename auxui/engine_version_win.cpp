@@ -5,6 +5,7 @@
 #include "auxui/kv_aux.h"
 #include "auxui/pe_version.h"
 #include "host/program_folder.h"
+#include "host/win_handle.h"
 
 namespace {
 
@@ -16,23 +17,18 @@ class ReadOnlyFile final : public FileBytes {
   explicit ReadOnlyFile(const std::string& path)
       : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  ReadOnlyFile(const ReadOnlyFile&) = delete;
-  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
-  ~ReadOnlyFile() override {
-    if (open()) CloseHandle(handle_);
-  }
-  bool open() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool open() const { return static_cast<bool>(handle_); }
 
   bool ReadAt(uint32_t offset, uint8_t* out, size_t size) override {
     LARGE_INTEGER position;
     position.QuadPart = offset;  // unsigned: an offset near 2^32 lies past the end, not before the start
-    if (!SetFilePointerEx(handle_, position, nullptr, FILE_BEGIN)) return false;
+    if (!SetFilePointerEx(handle_.get(), position, nullptr, FILE_BEGIN)) return false;
     DWORD got = 0;
-    return ReadFile(handle_, out, static_cast<DWORD>(size), &got, nullptr) && got == size;
+    return ReadFile(handle_.get(), out, static_cast<DWORD>(size), &got, nullptr) && got == size;
   }
 
  private:
-  HANDLE handle_;
+  kv::KernelHandle handle_;
 };
 
 }  // namespace

@@ -20,8 +20,8 @@
 #include "filters/analyzer/frame_analysis.h"
 #include "filters/common/critical_section_win.h"
 #include "filters/common/stream_format.h"
-#include "filters/common/win_handle.h"
 #include "host/records.h"
+#include "host/win_handle.h"
 
 namespace prismo {
 
@@ -76,12 +76,12 @@ class AnalyzerSession {
   std::unique_ptr<uint8_t, FreeBytes> previous_;  // analysed by the worker; guarded by lock_
   std::unique_ptr<uint8_t, FreeBytes> newest_;    // guarded by lock_
 
-  filters::WinHandle stop_;      // manual reset
-  filters::WinHandle newBlock_;  // manual reset; reset by the worker at frame 0
+  kv::KernelHandle stop_;      // manual reset
+  kv::KernelHandle newBlock_;  // manual reset; reset by the worker at frame 0
   filters::CriticalSection lock_;
   std::atomic<bool> stopping_{false};      // mirrors stop_
   std::atomic<bool> pendingBlock_{false};  // mirrors newBlock_; changed under lock_
-  filters::WinHandle worker_;
+  kv::KernelHandle worker_;
   HMODULE workerModule_ = nullptr;  // the worker's own reference on this library
 
   FrameAnalysis analysis_;

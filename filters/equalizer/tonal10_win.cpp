@@ -7,11 +7,11 @@
 
 #include "filters/common/module_info.h"
 #include "filters/common/shared_record_win.h"
-#include "filters/common/win_handle.h"
 #include "filters/equalizer/equalizer_filter.h"
 #include "filters/equalizer/settings_loader.h"
 #include "host/kv_api.h"
 #include "host/settings.h"
+#include "host/win_handle.h"
 
 FILTERS_SHARED_RECORD(EqualizerShared, g_shared);
 
@@ -22,7 +22,7 @@ constexpr char kModuleName[] = "Equalizer-10 4.02";
 // the first and fills the shared settings.
 constexpr char kFirstProcessMutex[] = "Equalizer10Mutex";
 
-filters::WinHandle g_firstProcessMarker;
+kv::KernelHandle g_firstProcessMarker;
 eq::EqualizerFilter g_filter;
 
 void LoadSettingsIfFirstProcess() {

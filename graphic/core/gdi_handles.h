@@ -1,5 +1,5 @@
 // Move-only owners of the Win32 resources the module acquires: GDI objects,
-// memory DCs, objects selected into a DC, screen DCs and kernel handles.
+// memory DCs, objects selected into a DC and screen DCs.
 // Every owner releases on every path. GDI owners keep one module-wide count
 // of what they hold, which a test build reads to find leaks (Wine's
 // GetGuiResources always answers 0).
@@ -145,34 +145,6 @@ class Selection {
  private:
   HDC dc_ = nullptr;
   HGDIOBJ previous_ = nullptr;
-};
-
-// A kernel handle (mutex, event, thread, process), closed with CloseHandle.
-class KernelHandle {
- public:
-  KernelHandle() = default;
-  explicit KernelHandle(HANDLE h) : handle_(h) {}
-  KernelHandle(KernelHandle&& o) noexcept : handle_(std::exchange(o.handle_, nullptr)) {}
-  KernelHandle& operator=(KernelHandle&& o) noexcept {
-    if (this != &o) {
-      reset();
-      handle_ = std::exchange(o.handle_, nullptr);
-    }
-    return *this;
-  }
-  KernelHandle(const KernelHandle&) = delete;
-  KernelHandle& operator=(const KernelHandle&) = delete;
-  ~KernelHandle() { reset(); }
-
-  void reset() {
-    if (handle_) CloseHandle(handle_);
-    handle_ = nullptr;
-  }
-  HANDLE get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-
- private:
-  HANDLE handle_ = nullptr;
 };
 
 }  // namespace vrx

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "graphic/core/gdi_handles.h"
 #include "graphic/core/main_window.h"
 #include "graphic/core/module_names.h"
 #include "graphic/core/module_state.h"
@@ -15,6 +14,7 @@
 #include "host/kv_lang.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
+#include "host/win_handle.h"
 
 namespace vrx {
 namespace {
@@ -124,7 +124,7 @@ void RunModule() {
   ModuleState& m = Module();
   HANDLE created = CreateMutexA(nullptr, FALSE, Names().mutexName);
   const bool alreadyRunning = GetLastError() == ERROR_ALREADY_EXISTS;
-  KernelHandle mutex(created);
+  kv::KernelHandle mutex(created);
   if (!mutex) return;
   if (alreadyRunning) {
     BringRunningInstanceForward();

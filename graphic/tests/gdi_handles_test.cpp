@@ -80,19 +80,6 @@ TEST(GdiHandles, SelectionPutsThePreviousObjectBack) {
   EXPECT_EQ(gdi::LiveObjects(), before);
 }
 
-TEST(GdiHandles, KernelHandleClosesOnce) {
-  HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  ASSERT_NE(event, nullptr);
-  {
-    KernelHandle a(event);
-    KernelHandle b(std::move(a));
-    EXPECT_FALSE(a);
-    EXPECT_EQ(b.get(), event);
-  }
-  DWORD flags = 0;
-  EXPECT_FALSE(GetHandleInformation(event, &flags));  // closed
-}
-
 TEST(SkinImage, HoldsTheBitmapInItsDcAndReleasesAll) {
   const long before = gdi::LiveObjects();
   const std::string path = wintest::TempFolder() + "image.bmp";

@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
-#include "player/engine/win_handle_win.h"
+#include "host/win_handle.h"
 
 namespace engine {
 namespace {
 
-KernelHandle OpenCaller(uint32_t processId, DWORD access) {
-  if (processId == 0) return KernelHandle();
-  return KernelHandle(OpenProcess(access, FALSE, processId));
+kv::KernelHandle OpenCaller(uint32_t processId, DWORD access) {
+  if (processId == 0) return kv::KernelHandle();
+  return kv::KernelHandle(OpenProcess(access, FALSE, processId));
 }
 
 // Writing into pages that are not writable would change their protection
@@ -30,14 +30,14 @@ bool IsWritable(HANDLE process, uintptr_t address, size_t size) {
 }  // namespace
 
 bool ReadCallerMemory(uint32_t processId, uintptr_t address, void* out, size_t size) {
-  const KernelHandle process = OpenCaller(processId, PROCESS_VM_READ);
+  const kv::KernelHandle process = OpenCaller(processId, PROCESS_VM_READ);
   SIZE_T done = 0;
   return process && address != 0 &&
          ReadProcessMemory(process.get(), reinterpret_cast<LPCVOID>(address), out, size, &done) && done == size;
 }
 
 bool WriteCallerMemory(uint32_t processId, uintptr_t address, const void* data, size_t size) {
-  const KernelHandle process =
+  const kv::KernelHandle process =
       OpenCaller(processId, PROCESS_VM_WRITE | PROCESS_VM_OPERATION | PROCESS_QUERY_INFORMATION);
   SIZE_T done = 0;
   return process && address != 0 && IsWritable(process.get(), address, size) &&

@@ -9,8 +9,8 @@
 #include "host/engine_messages.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
+#include "host/win_handle.h"
 #include "player/engine/engine_window_win.h"
-#include "player/engine/win_handle_win.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr char kInstanceMutex[] = "TavrinFMPlayerEngine";
 constexpr DWORD kMaxSourceBytes = 256u << 20;
 
 std::optional<engine::WavAudio> LoadProgramme(const std::string& path) {
-  engine::KernelHandle file(
+  kv::KernelHandle file(
       CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size;
@@ -49,7 +49,7 @@ std::string SourceArgument() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  engine::KernelHandle mutex(CreateMutexA(nullptr, FALSE, kInstanceMutex));
+  kv::KernelHandle mutex(CreateMutexA(nullptr, FALSE, kInstanceMutex));
   if (!mutex) return 1;
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
     if (HWND running = FindWindowA(engine::kWindowClass, nullptr)) SetForegroundWindow(running);

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "host/kv_api.h"
-#include "player/engine/win_handle_win.h"
+#include "host/win_handle.h"
 
 namespace engine {
 namespace {
@@ -16,7 +16,7 @@ using CleanupFn = int32_t(KV_CALL*)();
 
 class PluginHost::Loaded : public FilterPlugin {
  public:
-  Loaded(Library library, Filter2Fn filter, CleanupFn cleanup)
+  Loaded(kv::Library library, Filter2Fn filter, CleanupFn cleanup)
       : library_(std::move(library)), filter_(filter), cleanup_(cleanup) {}
   int32_t Filter2(FilterBlock* block) override { return filter_(block); }
   void Cleanup() override {
@@ -24,7 +24,7 @@ class PluginHost::Loaded : public FilterPlugin {
   }
 
  private:
-  Library library_;
+  kv::Library library_;
   Filter2Fn filter_;
   CleanupFn cleanup_;
 };
@@ -33,7 +33,7 @@ PluginHost::PluginHost(const std::string& folder, const std::vector<std::string>
   for (const std::string& name : names) {
     const std::string path = folder + name;
     if (path.size() >= MAX_PATH) continue;
-    Library library(LoadLibraryA(path.c_str()));
+    kv::Library library(LoadLibraryA(path.c_str()));
     const auto getInfo = library.Export<GetInfoFn>("GetInfo");
     const auto filter = library.Export<Filter2Fn>("Filter2");
     if (!getInfo || !filter) continue;

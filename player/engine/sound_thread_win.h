@@ -13,10 +13,10 @@
 #include <thread>
 #include <vector>
 
+#include "host/win_handle.h"
 #include "player/engine/engine_state.h"
 #include "player/engine/recorder_win.h"
 #include "player/engine/wav_file.h"
-#include "player/engine/win_handle_win.h"
 
 namespace engine {
 
@@ -47,7 +47,7 @@ class SoundThread {
 
   SoundSetup setup_;
   Recorder& recorder_;
-  KernelHandle stop_;
+  kv::KernelHandle stop_;
   std::mutex lock_;
   SoundControls controls_;
   std::vector<std::string> plugins_;

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "player/engine/win_handle_win.h"
+#include "host/win_handle.h"
 
 namespace engine {
 
@@ -30,7 +30,7 @@ class WaveOut {
   void Close();
 
   HWAVEOUT device_ = nullptr;
-  KernelHandle done_;
+  kv::KernelHandle done_;
   HANDLE stop_;
   size_t bytes_;
   std::vector<std::vector<int16_t>> data_;

@@ -13,7 +13,7 @@
 #include "host/kv_lang.h"
 #include "host/program_folder.h"
 #include "host/records.h"
-#include "player/engine/win_handle_win.h"
+#include "host/win_handle.h"
 #include "player/gui-host/command_line.h"
 
 namespace {
@@ -89,7 +89,7 @@ std::vector<std::string> Arguments() {
 int RunModule(const guihost::RunModule& run) {
   const std::string path = kv::ProgramFolder() + run.module;
   if (path.size() >= MAX_PATH) return kExitNotLoaded;
-  const engine::Library library(LoadLibraryA(path.c_str()));
+  const kv::Library library(LoadLibraryA(path.c_str()));
   const auto getInfo = library.Export<GetInfoFn>("GetInfo");
   if (!getInfo) return kExitNotLoaded;
   ModuleInfo info{-1, nullptr};

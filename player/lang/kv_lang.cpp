@@ -10,27 +10,13 @@
 
 #include "host/program_folder.h"
 #include "host/settings.h"
+#include "host/win_handle.h"
 #include "player/lang/lng_parser.h"
 
 namespace {
 
 // A language file larger than this is not a language file.
 constexpr DWORD kMaxFileSize = 64u << 20;
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (valid()) CloseHandle(h_);
-  }
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 std::mutex g_lock;
 lang::Table g_table;
@@ -43,9 +29,9 @@ bool IsBareFileName(const std::string& name) {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return false;
+  const kv::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileSize) return false;
   bytes.resize(static_cast<size_t>(size.QuadPart));
