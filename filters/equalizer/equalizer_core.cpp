@@ -20,12 +20,17 @@ constexpr int32_t kByteLevelScale = 256;
 int32_t Load(int32_t& word) { return std::atomic_ref<int32_t>(word).load(std::memory_order_relaxed); }
 void Store(int32_t& word, int32_t value) { std::atomic_ref<int32_t>(word).store(value, std::memory_order_relaxed); }
 
+// The bypass flag and the amplification, at the start of the block.
 EqChannelSettings Snapshot(EqChannelSettings& shared) {
-  EqChannelSettings s;
+  EqChannelSettings s{};
   s.disable = Load(shared.disable);
   s.amp = Load(shared.amp);
-  for (int b = 0; b < kEqBands; ++b) s.gain[b] = Load(shared.gain[b]);
   return s;
+}
+
+// The band gains, just before they are applied to the channel.
+void SnapshotGains(EqChannelSettings& shared, EqChannelSettings& s) {
+  for (int b = 0; b < kEqBands; ++b) s.gain[b] = Load(shared.gain[b]);
 }
 
 void Publish(const EqChannelLevels& from, EqChannelLevels& to) {
@@ -148,8 +153,8 @@ void EqualizerCore::ShapeSpectrum(Channel& ch, bool bypass, std::array<double, k
 }
 
 template <int Bits>
-void EqualizerCore::ProcessChannel(Channel& ch, int index, const uint8_t* samples, const EqChannelSettings& settings,
-                                   EqChannelLevels& levels) {
+void EqualizerCore::ProcessChannel(Channel& ch, int index, const uint8_t* samples, EqChannelSettings& settings,
+                                   EqChannelSettings& live, EqChannelLevels& levels) {
   const uint32_t n = frames_;
   const bool bypass = settings.disable != 0;
   const bool amplify = !bypass && settings.amp != 0;
@@ -163,7 +168,10 @@ void EqualizerCore::ProcessChannel(Channel& ch, int index, const uint8_t* sample
   }
 
   fftw_execute_dft_r2c(forward_.get(), time, ch.spectrum.get());
-  if (!bypass) UpdateGains(ch, settings);
+  if (!bypass) {
+    SnapshotGains(live, settings);
+    UpdateGains(ch, settings);
+  }
   std::array<double, kEqBands> energy;
   ShapeSpectrum(ch, bypass, energy);
   if (!bypass) fftw_execute_dft_c2r(backward_.get(), ch.spectrum.get(), time);
@@ -213,14 +221,15 @@ void EqualizerCore::StoreSamples(uint8_t* samples, const bool bypass[2]) const {
 
 void EqualizerCore::Process(uint8_t* samples, EqualizerShared& shared) {
   if (!prepared()) return;
-  const EqChannelSettings settings[2] = {Snapshot(shared.left), Snapshot(shared.right)};
+  EqChannelSettings settings[2] = {Snapshot(shared.left), Snapshot(shared.right)};
   EqSoundInfo sound{};
   for (int c = 0; c < format_.channels; ++c) {
     EqChannelLevels& levels = c == 0 ? sound.left : sound.right;
+    EqChannelSettings& live = c == 0 ? shared.left : shared.right;
     if (format_.bitsPerSample == 8) {
-      ProcessChannel<8>(channel_[c], c, samples, settings[c], levels);
+      ProcessChannel<8>(channel_[c], c, samples, settings[c], live, levels);
     } else {
-      ProcessChannel<16>(channel_[c], c, samples, settings[c], levels);
+      ProcessChannel<16>(channel_[c], c, samples, settings[c], live, levels);
     }
   }
   const bool bypass[2] = {settings[0].disable != 0, settings[1].disable != 0};

@@ -32,9 +32,10 @@ class EqualizerCore {
   bool prepared() const { return frames_ != 0; }
   uint32_t frames() const { return frames_; }
 
-  // Equalizes one block of the prepared size in place. Reads the settings
-  // (words 0..23) of shared once at the start and writes the levels (words
-  // 24..49) at the end; other processes may touch both at any time.
+  // Equalizes one block of the prepared size in place. Reads each settings
+  // word of shared once: the bypass flags and amplifications at the start,
+  // a channel's band gains just before they are applied; writes the levels
+  // (words 24..49) at the end. Other processes may touch both at any time.
   void Process(uint8_t* samples, EqualizerShared& shared);
 
  private:
@@ -48,8 +49,8 @@ class EqualizerCore {
   };
 
   template <int Bits>
-  void ProcessChannel(Channel& ch, int index, const uint8_t* samples, const EqChannelSettings& settings,
-                      EqChannelLevels& levels);
+  void ProcessChannel(Channel& ch, int index, const uint8_t* samples, EqChannelSettings& settings,
+                      EqChannelSettings& live, EqChannelLevels& levels);
   void StoreSamples(uint8_t* samples, const bool bypass[2]) const;
   void UpdateGains(Channel& ch, const EqChannelSettings& settings);
   void ShapeSpectrum(Channel& ch, bool bypass, std::array<double, kEqBands>& energy) const;

@@ -7,6 +7,7 @@
 
 #include "filters/common/module_info.h"
 #include "filters/common/shared_record_win.h"
+#include "filters/common/stream_format.h"
 #include "filters/equalizer/equalizer_filter.h"
 #include "filters/equalizer/settings_loader.h"
 #include "host/kv_api.h"
@@ -46,8 +47,9 @@ void ReleaseProcessState(bool processEnding) {
 KV_EXTERN_C ModuleInfo* KV_CALL GetInfo(ModuleInfo* info) { return filters::FillFilterInfo(info, kModuleName); }
 
 KV_EXTERN_C int32_t KV_CALL Filter2(FilterBlock* block) {
-  // Settings that could not be loaded at attach are tried again at set-up.
-  if (!g_filter.setUp()) LoadSettingsIfFirstProcess();
+  // Settings that could not be loaded at attach are tried again at set-up,
+  // which only a block named "PCM" reaches.
+  if (!g_filter.setUp() && filters::IsPcmBlock(block)) LoadSettingsIfFirstProcess();
   return g_filter.Filter(block, g_shared);
 }
 

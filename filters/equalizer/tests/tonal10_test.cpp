@@ -296,6 +296,34 @@ TEST(Tonal10, TheFirstProcessLoadsTheSettingsAndLaterOnesLeaveTheRecordAlone) {
   EXPECT_EQ(lib.record().sound.left.peak, 0);
 }
 
+TEST(Tonal10, SettingsMissedAtLoadAreLoadedByTheFirstPcmBlockOnly) {
+  if (AnotherProcessHasTheLibrary()) GTEST_SKIP() << "another process holds Tonal10.dll";
+  wintest::IsolatedSettings settings;
+  KvIniSetDword(kSection, "LAmp", 33);
+  KvIniSetDword(kSection, "RFreq7", static_cast<uint32_t>(-40));
+  // An event under the marker's name: the library cannot make its mutex at load.
+  HANDLE squatter = CreateEventA(nullptr, TRUE, FALSE, kFirstProcessMutex);
+  ASSERT_NE(squatter, nullptr);
+  Tonal10 lib;
+  CloseHandle(squatter);
+  ASSERT_TRUE(lib.ok());
+  EqualizerShared& rec = lib.record();
+  EXPECT_EQ(rec.left.amp, 0);
+
+  // A refused block never reaches set-up, so it loads nothing.
+  Block wrongName(2, 16, kRate, TestSamples(64, 1), "pcm");
+  EXPECT_EQ(lib.filter2(wrongName.get()), kFilterRefused);
+  EXPECT_EQ(rec.left.amp, 0);
+  EXPECT_EQ(rec.right.gain[7], 0);
+  EXPECT_FALSE(AnotherProcessHasTheLibrary());
+
+  Block block(2, 16, kRate, TestSamples(64, 1));
+  EXPECT_EQ(lib.filter2(block.get()), kFilterOk);
+  EXPECT_EQ(rec.left.amp, 33);
+  EXPECT_EQ(rec.right.gain[7], -40);
+  EXPECT_TRUE(AnotherProcessHasTheLibrary());
+}
+
 TEST(Tonal10, AnEngineProcessEqualizesWithWhatAViewerWrites) {
   wintest::IsolatedSettings settings;
   Tonal10 lib;
