@@ -11,12 +11,14 @@ void DrawSkinImage(HDC dc, HDC skin, int w, int h, int ix, int iy, const std::op
     return;
   }
   // Background OR mask leaves white where the image goes; image OR NOT mask
-  // leaves white around the image; AND of the two puts the image in.
-  BitBlt(dc, 0, 0, w, h, skin, mask->x, mask->y, SRCPAINT);
+  // leaves white around the image; AND of the two puts the image in. The
+  // work bitmap is made first: without it the background stays as it was
+  // rather than half combined with the mask.
   MemoryDc work(dc);
   Bitmap picture(CreateCompatibleBitmap(dc, w, h));
   if (!work || !picture) return;
   Selection selected(work.get(), picture.get());
+  BitBlt(dc, 0, 0, w, h, skin, mask->x, mask->y, SRCPAINT);
   BitBlt(work.get(), 0, 0, w, h, skin, ix, iy, SRCCOPY);
   BitBlt(work.get(), 0, 0, w, h, skin, mask->x, mask->y, MERGEPAINT);
   BitBlt(dc, 0, 0, w, h, work.get(), 0, 0, SRCAND);

@@ -259,6 +259,23 @@ TEST_F(ControlFramework, MaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
   EXPECT_EQ(gui::CaptureClient(window).at(60 + kPicW - 1, 20), kPicture);
 }
 
+TEST(MaskedDraw, WithoutItsWorkBitmapTheBackgroundStaysAsItWas) {
+  // A white mask over a grey background: a draw whose work bitmap cannot be
+  // had (far too big for the address space) must not leave the mask's white.
+  vrx::MemoryDc skin(nullptr), target(nullptr);
+  const HDC screen = GetDC(nullptr);
+  vrx::Bitmap skinBits(CreateCompatibleBitmap(screen, 4, 4)), targetBits(CreateCompatibleBitmap(screen, 4, 4));
+  ReleaseDC(nullptr, screen);
+  ASSERT_TRUE(skin && target && skinBits && targetBits);
+  vrx::Selection s1(skin.get(), skinBits.get()), s2(target.get(), targetBits.get());
+  const RECT all{0, 0, 4, 4};
+  vrx::Brush white(CreateSolidBrush(RGB(255, 255, 255))), grey(CreateSolidBrush(RGB(90, 90, 90)));
+  FillRect(skin.get(), &all, white.get());
+  FillRect(target.get(), &all, grey.get());
+  vrx::DrawSkinImage(target.get(), skin.get(), 40000, 40000, 0, 0, POINT{0, 0});
+  EXPECT_EQ(GetPixel(target.get(), 1, 1), RGB(90, 90, 90));
+}
+
 TEST_F(ControlFramework, ATooltipShowsAfterTheRestAndGoesOnAClick) {
   g_slots = {5};
   g_make = [](int) { return std::make_unique<Picture>(60, 20, true); };

@@ -66,6 +66,17 @@ GUI_SCENARIO(MainWindow, OpensAtTheDefaultPlaceOrTheStoredOne) {
     EXPECT_FALSE(ex & WS_EX_APPWINDOW);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
     EXPECT_EQ(gui::Title(run.window), "Tavrin FM Player - Varix 2.39");
+    // The class carries the module's own small icon.
+    const HICON icon = reinterpret_cast<HICON>(GetClassLongPtrA(run.window, GCLP_HICON));
+    ASSERT_NE(icon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP colour{};
+    EXPECT_TRUE(info.hbmColor && GetObjectA(info.hbmColor, sizeof colour, &colour));
+    EXPECT_EQ(colour.bmWidth, 16);
+    EXPECT_EQ(colour.bmHeight, 16);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
   }
   KvIniSetDword(kSection, "X", static_cast<uint32_t>(-150));  // 50 pixels still showing
   KvIniSetDword(kSection, "Y", 40);
