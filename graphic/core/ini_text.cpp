@@ -29,7 +29,7 @@ IniText::IniText(std::string_view text) {
     const std::size_t end = text.find('\n');
     std::string_view line = Trim(text.substr(0, end));
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (line.empty() || line.front() == ';') continue;
+    if (line.empty()) continue;  // a ';' line is a key no one asks for, as in the profile reader
     // A header runs to the last ']' of its line; without one the line is
     // not a header and reads as a key of the section it stands in.
     const std::size_t close = line.rfind(']');
