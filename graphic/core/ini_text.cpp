@@ -29,11 +29,12 @@ IniText::IniText(std::string_view text) {
     const std::size_t end = text.find('\n');
     std::string_view line = Trim(text.substr(0, end));
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[') {
-      line.remove_prefix(1);
-      const std::size_t close = line.find(']');
-      sections_.push_back({std::string(Trim(line.substr(0, close))), {}});
+    if (line.empty()) continue;  // a ';' line is a key no one asks for, as in the profile reader
+    // A header runs to the last ']' of its line; without one the line is
+    // not a header and reads as a key of the section it stands in.
+    const std::size_t close = line.rfind(']');
+    if (line.front() == '[' && close != std::string_view::npos) {
+      sections_.push_back({std::string(Trim(line.substr(1, close - 1))), {}});
       current = &sections_.back();
       continue;
     }
@@ -48,10 +49,13 @@ IniText::IniText(std::string_view text) {
 }
 
 std::string IniText::Value(const char* section, const char* key, std::size_t maxChars) const {
+  // The names asked for are trimmed like the names in the text.
+  const std::string_view sectionName = Trim(section);
+  const std::string_view keyName = Trim(key);
   for (const IniSection& s : sections_) {
-    if (!SameName(s.name, section)) continue;
+    if (!SameName(s.name, sectionName)) continue;
     for (const auto& [k, v] : s.entries)
-      if (SameName(k, key)) return v.substr(0, maxChars);
+      if (SameName(k, keyName)) return v.substr(0, maxChars);
     return {};  // only the first section of a name counts
   }
   return {};

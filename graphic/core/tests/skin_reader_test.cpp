@@ -387,7 +387,8 @@ TEST(SkinReader, RereadingClearsTheOldPresentFlags) {
 TEST(IniText, LooksUpLikeTheProfileReader) {
   const IniText ini(
       "; a comment\r\nstray=1\r\n[ One ]\r\n  Key  =  spaced value  \r\nq=\"quoted\"\r\ns='x'\r\nodd=\"a'\r\n"
-      "bare\r\n[one]\r\nKey=second section\r\n[Two]\r\nkey=first\r\nKEY=second\r\n[Empty\r\nk=v\r\n");
+      "bare\r\n[one]\r\nKey=second section\r\n[Two]\r\nkey=first\r\nKEY=second\r\n;note=1\r\n[Unclosed\r\nk=v\r\n"
+      "[Three] ; note\r\nkey=3\r\n[Four]]\r\nkey=4\r\n");
   EXPECT_EQ(ini.Value("one", "key", 100), "spaced value");
   EXPECT_EQ(ini.Value("ONE", "KEY", 6), "spaced");
   EXPECT_EQ(ini.Value("One", "q", 100), "quoted");
@@ -396,8 +397,15 @@ TEST(IniText, LooksUpLikeTheProfileReader) {
   EXPECT_EQ(ini.Value("One", "bare", 100), "");
   EXPECT_EQ(ini.Value("One", "stray", 100), "");
   EXPECT_EQ(ini.Value("Two", "key", 100), "first");
-  EXPECT_EQ(ini.Value("Empty", "k", 100), "v");
-  EXPECT_EQ(ini.Value("Three", "key", 100), "");
+  EXPECT_EQ(ini.Value("Two", ";note", 100), "1");  // a ';' line is only a key nobody asks for
+  // A '[' line without ']' opens no section: its keys stay in the one before.
+  EXPECT_EQ(ini.Value("Unclosed", "k", 100), "");
+  EXPECT_EQ(ini.Value("Two", "k", 100), "v");
+  // The name runs to the last ']' of the line.
+  EXPECT_EQ(ini.Value("Three", "key", 100), "3");
+  EXPECT_EQ(ini.Value("Four]", "key", 100), "4");
+  EXPECT_EQ(ini.Value("Four", "key", 100), "");
+  EXPECT_EQ(ini.Value("Five", "key", 100), "");
 }
 
 }  // namespace
