@@ -33,7 +33,9 @@ EngineState::Reported EngineState::Snapshot() const {
   size_t i = 0;
   r.values[i++] = {kNotifyFrequency, controls_.frequency};
   r.values[i++] = {kNotifyStereo, stereo()};
-  r.values[i++] = {kNotifyStereoButton, controls_.forcedMono};
+  // The stereo command's own value: 1 while stereo is let through, so
+  // posting the opposite of what the query answers always switches.
+  r.values[i++] = {kNotifyStereoButton, !controls_.forcedMono};
   r.values[i++] = {kNotifyFmMute, controls_.fmMute};
   r.values[i++] = {kNotifyFmVolume, controls_.fmVolume};
   for (uint32_t l = 0; l < kLineCount; ++l) r.values[i++] = {NotifyMute(Line(l)), controls_.lines[l].mute};

@@ -43,12 +43,12 @@ TEST(EngineState, TuningSnapsToTheBandAndReportsOnlyChanges) {
 
 TEST(EngineState, ForcedMonoTurnsStereoReceptionOff) {
   EngineState s = StateOnFirstStation();
-  EXPECT_EQ(s.ForceStereo(false), (Notifications{{kNotifyStereo, 0}, {kNotifyStereoButton, 1}}));
+  EXPECT_EQ(s.ForceStereo(false), (Notifications{{kNotifyStereo, 0}, {kNotifyStereoButton, 0}}));
   EXPECT_TRUE(s.forcedMono());
   EXPECT_TRUE(s.ForceStereo(false).empty());
   // Between stations there is no stereo to get back: only the button changes.
   s.Tune(QuietFrequency(s.stations().frequencies()));
-  EXPECT_EQ(s.ForceStereo(true), (Notifications{{kNotifyStereoButton, 0}}));
+  EXPECT_EQ(s.ForceStereo(true), (Notifications{{kNotifyStereoButton, 1}}));
 }
 
 TEST(EngineState, VolumesKeepTheirHalvesAndReportTheLarger) {
