@@ -11,8 +11,12 @@ struct EngineState::Reported {
 
 EngineState::EngineState(StationNavigator stations, uint32_t frequency, uint32_t timeShiftMax)
     : stations_(std::move(stations)), timeShiftMax_(timeShiftMax) {
-  controls_.frequency = SnapToBand(frequency);
+  controls_.frequency = Tunable(frequency);
   Receive();
+}
+
+uint32_t EngineState::Tunable(uint32_t hertz) const {
+  return stations_.ByFrequency(hertz) ? hertz : SnapToBand(hertz);
 }
 
 void EngineState::Receive() {
@@ -73,7 +77,7 @@ Notifications EngineState::Changing(Change change) {
 }
 
 Notifications EngineState::Tune(uint32_t hertz) {
-  return Changing([&] { controls_.frequency = SnapToBand(hertz); });
+  return Changing([&] { controls_.frequency = Tunable(hertz); });
 }
 
 Notifications EngineState::SetStations(StationNavigator stations) {
