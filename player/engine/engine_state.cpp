@@ -11,8 +11,12 @@ struct EngineState::Reported {
 
 EngineState::EngineState(StationNavigator stations, uint32_t frequency, uint32_t timeShiftMax)
     : stations_(std::move(stations)), timeShiftMax_(timeShiftMax) {
-  controls_.frequency = SnapToBand(frequency);
+  controls_.frequency = Tunable(frequency);
   Receive();
+}
+
+uint32_t EngineState::Tunable(uint32_t hertz) const {
+  return stations_.ByFrequency(hertz) ? hertz : SnapToBand(hertz);
 }
 
 void EngineState::Receive() {
@@ -33,7 +37,9 @@ EngineState::Reported EngineState::Snapshot() const {
   size_t i = 0;
   r.values[i++] = {kNotifyFrequency, controls_.frequency};
   r.values[i++] = {kNotifyStereo, stereo()};
-  r.values[i++] = {kNotifyStereoButton, controls_.forcedMono};
+  // The stereo command's own value: 1 while stereo is let through, so
+  // posting the opposite of what the query answers always switches.
+  r.values[i++] = {kNotifyStereoButton, !controls_.forcedMono};
   r.values[i++] = {kNotifyFmMute, controls_.fmMute};
   r.values[i++] = {kNotifyFmVolume, controls_.fmVolume};
   for (uint32_t l = 0; l < kLineCount; ++l) r.values[i++] = {NotifyMute(Line(l)), controls_.lines[l].mute};
@@ -71,7 +77,7 @@ Notifications EngineState::Changing(Change change) {
 }
 
 Notifications EngineState::Tune(uint32_t hertz) {
-  return Changing([&] { controls_.frequency = SnapToBand(hertz); });
+  return Changing([&] { controls_.frequency = Tunable(hertz); });
 }
 
 Notifications EngineState::SetStations(StationNavigator stations) {

@@ -85,6 +85,9 @@ class EngineState {
   struct Reported;
   void Receive();
   Reported Snapshot() const;
+  // A station of the list is tuned exactly, even off the 50 kHz grid or
+  // outside the band; any other frequency is snapped into the band.
+  uint32_t Tunable(uint32_t hertz) const;
 
   StationNavigator stations_;
   SoundControls controls_;

@@ -78,7 +78,7 @@ std::optional<uintptr_t> Protocol::Handle(Msg msg, uintptr_t wParam, uintptr_t l
       Send(state_.ForceStereo(on));
       return 1;
     case kGetStereoButton:
-      return state_.forcedMono();
+      return !state_.forcedMono();  // the value kForceStereo sets
     case kGetFmMute:
       return state_.fmMute();
     case kSetFmMute:

@@ -41,14 +41,36 @@ TEST(EngineState, TuningSnapsToTheBandAndReportsOnlyChanges) {
   EXPECT_EQ(s.frequency(), 100'000'000u);
 }
 
+// Stored stations need not lie on the 50 kHz grid or inside the band: each
+// is tuned exactly, so the name lookup finds it and stepping moves on.
+TEST(EngineState, StationsOffTheGridAreTunedExactly) {
+  std::vector<StationInfo> list = FourStations();
+  list.push_back(enginetest::Station(101'105'000, 1, 5, "Echo"));
+  list.push_back(enginetest::Station(76'100'000, 0, 6, "Foxtrot"));
+  EngineState s(StationNavigator(list), 101'105'000);
+  EXPECT_EQ(s.frequency(), 101'105'000u);
+  EXPECT_TRUE(s.stereo());
+
+  // Stepping through the list from Delta: Echo, Foxtrot, then round to Alpha.
+  s.Tune(95'000'000);
+  for (const uint32_t expected : {101'105'000u, 76'100'000u, 101'700'000u}) {
+    const Notifications n = s.Tune(s.stations().Next(s.frequency())->frequency);
+    ASSERT_FALSE(n.empty());
+    EXPECT_EQ(n.front(), (Notification{kNotifyFrequency, expected}));
+    EXPECT_EQ(s.frequency(), expected);
+  }
+  s.Tune(76'150'000);
+  EXPECT_EQ(s.frequency(), kBandLow) << "only the listed frequency itself is tuned outside the band";
+}
+
 TEST(EngineState, ForcedMonoTurnsStereoReceptionOff) {
   EngineState s = StateOnFirstStation();
-  EXPECT_EQ(s.ForceStereo(false), (Notifications{{kNotifyStereo, 0}, {kNotifyStereoButton, 1}}));
+  EXPECT_EQ(s.ForceStereo(false), (Notifications{{kNotifyStereo, 0}, {kNotifyStereoButton, 0}}));
   EXPECT_TRUE(s.forcedMono());
   EXPECT_TRUE(s.ForceStereo(false).empty());
   // Between stations there is no stereo to get back: only the button changes.
   s.Tune(QuietFrequency(s.stations().frequencies()));
-  EXPECT_EQ(s.ForceStereo(true), (Notifications{{kNotifyStereoButton, 0}}));
+  EXPECT_EQ(s.ForceStereo(true), (Notifications{{kNotifyStereoButton, 1}}));
 }
 
 TEST(EngineState, VolumesKeepTheirHalvesAndReportTheLarger) {

@@ -54,15 +54,15 @@ TEST_F(KvEngine, QueriesCommandsAndNotificationsReachEveryRegisteredWindow) {
 
   EXPECT_EQ(engine.Send(kGetFrequency), 95'000'000);
   EXPECT_EQ(engine.Send(kGetStereo), 1) << "a station of the list is received in stereo";
-  EXPECT_EQ(engine.Send(kGetStereoButton), 0);
+  EXPECT_EQ(engine.Send(kGetStereoButton), 1);
 
   engine.Post(kTune, 101'700'000);
   EXPECT_TRUE(BothGot(a, b, kNotifyFrequency, 101'700'000));
   EXPECT_EQ(engine.Send(kGetFrequency), 101'700'000);
   engine.Post(kForceStereo, 0);
   EXPECT_TRUE(BothGot(a, b, kNotifyStereo, 0));
-  EXPECT_TRUE(BothGot(a, b, kNotifyStereoButton, 1));
-  EXPECT_EQ(engine.Send(kGetStereoButton), 1);
+  EXPECT_TRUE(BothGot(a, b, kNotifyStereoButton, 0));
+  EXPECT_EQ(engine.Send(kGetStereoButton), 0);
   EXPECT_EQ(engine.Send(kGetStereo), 0);
   engine.Post(kForceStereo, 1);
   EXPECT_TRUE(BothGot(a, b, kNotifyStereo, 1));

@@ -105,10 +105,10 @@ TEST_F(ProtocolTest, EveryLineHasItsOwnMuteAndVolume) {
 TEST_F(ProtocolTest, TuningStereoAndStepping) {
   EXPECT_EQ(Call(kGetFrequency), 95'000'000u);
   EXPECT_EQ(Call(kGetStereo), 1u);
-  EXPECT_EQ(Call(kGetStereoButton), 0u);
-  Call(kForceStereo, 0);
   EXPECT_EQ(Call(kGetStereoButton), 1u);
-  EXPECT_EQ(peer.Take(), (Notifications{{kNotifyStereo, 0}, {kNotifyStereoButton, 1}}));
+  Call(kForceStereo, 0);
+  EXPECT_EQ(Call(kGetStereoButton), 0u);
+  EXPECT_EQ(peer.Take(), (Notifications{{kNotifyStereo, 0}, {kNotifyStereoButton, 0}}));
   Call(kForceStereo, 1);
   peer.Take();
 
@@ -214,6 +214,23 @@ TEST_F(ProtocolTest, RecordingFollowsThePeer) {
   EXPECT_EQ(peer.memory[kCaller][258], 'p');
   EXPECT_EQ(peer.memory[kCaller][259], 0);
   EXPECT_EQ(peer.memory[kCaller][260], 0xEE) << "nothing beyond the 260 bytes";
+}
+
+// A module toggles stereo by posting the opposite of a query's answer: the
+// stereo button asks 0x64D, the S key asks for stereo reception. Each press
+// must switch between mono and stereo.
+TEST_F(ProtocolTest, StereoTogglesSwitchOnEveryPress) {
+  for (int press = 0; press < 4; ++press) {
+    const uintptr_t before = Call(kGetStereoButton);
+    Call(kForceStereo, before != 0 ? 0 : 1);
+    EXPECT_NE(Call(kGetStereoButton), before) << "button press " << press;
+    EXPECT_EQ(peer.Take().back(), (Notification{kNotifyStereoButton, static_cast<uint32_t>(Call(kGetStereoButton))}));
+  }
+  for (int press = 0; press < 4; ++press) {
+    const uintptr_t before = Call(kGetStereo);
+    Call(kForceStereo, before != 0 ? 0 : 1);
+    EXPECT_NE(Call(kGetStereo), before) << "key press " << press;
+  }
 }
 
 TEST_F(ProtocolTest, TimeShiftAdvancedAndTheRest) {
