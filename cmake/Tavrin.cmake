@@ -76,11 +76,18 @@ endfunction()
 
 # Windows test programs, one ctest entry each, run through Wine. They find
 # the shipped DLLs in the staged install folder through WINEPATH.
+# SHARES names what the program shares with other test programs while it
+# runs; each name is a CTest resource lock, so two programs that share a
+# thing never run at once:
+#   Prismo.dll, Tonal10.dll   the plug-in's record, shared by every process
+#   KvEngine                  the one engine simulator of the machine
+#   desktop                   the one mouse, the foreground window, windows found by class
+#   vrx_single_instance       the graphic module's single-instance mutex
 function(tavrin_win_test name)
   if(NOT TAVRIN_WIN)
     return()
   endif()
-  cmake_parse_arguments(A "WINDOWS" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(A "WINDOWS" "" "SOURCES;LIBS;DEPENDS;SHARES" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TAVRIN_TEST_BIN_DIR})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -91,6 +98,9 @@ function(tavrin_win_test name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "WINEPATH=${TAVRIN_INSTALL_DIR_WIN};TAVRIN_INSTALL_DIR=${TAVRIN_INSTALL_DIR_WIN}")
+  if(A_SHARES)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${A_SHARES}")
+  endif()
 endfunction()
 
 # A libFuzzer target. In the fuzz tree it is built for real fuzzing; in the

@@ -1,4 +1,4 @@
-#include "graphic/control_factory.h"
+#include "graphic/control_factory_win.h"
 
 #include "graphic/core/skin_records.h"
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "graphic/core/skin_control.h"
+#include "graphic/core/skin_control_win.h"
 
 namespace vrx {
 

@@ -1,7 +1,7 @@
-#include "graphic/core/bitmap_control.h"
+#include "graphic/core/bitmap_control_win.h"
 
 #include "graphic/core/bitmap_hit.h"
-#include "graphic/core/gdi_handles.h"
+#include "host/win_handle.h"
 
 namespace vrx {
 
@@ -14,10 +14,10 @@ void DrawSkinImage(HDC dc, HDC skin, int w, int h, int ix, int iy, const std::op
   // leaves white around the image; AND of the two puts the image in. The
   // work bitmap is made first: without it the background stays as it was
   // rather than half combined with the mask.
-  MemoryDc work(dc);
-  Bitmap picture(CreateCompatibleBitmap(dc, w, h));
+  kv::MemoryDc work(dc);
+  kv::Bitmap picture(CreateCompatibleBitmap(dc, w, h));
   if (!work || !picture) return;
-  Selection selected(work.get(), picture.get());
+  kv::Selection selected(work.get(), picture.get());
   BitBlt(dc, 0, 0, w, h, skin, mask->x, mask->y, SRCPAINT);
   BitBlt(work.get(), 0, 0, w, h, skin, ix, iy, SRCCOPY);
   BitBlt(work.get(), 0, 0, w, h, skin, mask->x, mask->y, MERGEPAINT);

@@ -1,10 +1,10 @@
-#include "graphic/core/control_table.h"
+#include "graphic/core/control_table_win.h"
 
 #include <commctrl.h>
 
 #include <new>
 
-#include "graphic/core/module_state.h"
+#include "graphic/core/module_state_win.h"
 
 namespace vrx {
 

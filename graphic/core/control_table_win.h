@@ -7,9 +7,9 @@
 #include <array>
 #include <memory>
 
-#include "graphic/core/skin_control.h"
+#include "graphic/core/skin_control_win.h"
 #include "graphic/core/skin_records.h"
-#include "graphic/core/tooltip_manager.h"
+#include "graphic/core/tooltip_manager_win.h"
 
 namespace vrx {
 

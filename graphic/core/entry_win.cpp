@@ -4,8 +4,8 @@
 #include <new>
 
 #include "graphic/core/module_names.h"
-#include "graphic/core/module_state.h"
-#include "graphic/core/run_loop.h"
+#include "graphic/core/module_state_win.h"
+#include "graphic/core/run_loop_win.h"
 #include "host/kv_api.h"
 #include "host/records.h"
 

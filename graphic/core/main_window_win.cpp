@@ -1,11 +1,11 @@
-#include "graphic/core/main_window.h"
+#include "graphic/core/main_window_win.h"
 
 #include <optional>
 
 #include "graphic/core/module_names.h"
-#include "graphic/core/module_state.h"
-#include "graphic/core/module_timers.h"
-#include "graphic/core/right_click_menu.h"
+#include "graphic/core/module_state_win.h"
+#include "graphic/core/module_timers_win.h"
+#include "graphic/core/right_click_menu_win.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "host/settings.h"

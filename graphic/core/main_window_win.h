@@ -7,9 +7,9 @@
 
 #include <windows.h>
 
-#include "graphic/control_factory.h"
+#include "graphic/control_factory_win.h"
 #include "graphic/core/auto_hide.h"
-#include "graphic/core/control_table.h"
+#include "graphic/core/control_table_win.h"
 #include "graphic/core/window_geometry.h"
 
 namespace vrx {

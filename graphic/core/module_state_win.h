@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "graphic/core/skin_image.h"
+#include "graphic/core/skin_image_win.h"
 #include "graphic/core/skin_records.h"
 
 namespace vrx {

@@ -1,4 +1,4 @@
-#include "graphic/core/module_timers.h"
+#include "graphic/core/module_timers_win.h"
 
 namespace vrx {
 

@@ -1,4 +1,4 @@
-#include "graphic/core/right_click_menu.h"
+#include "graphic/core/right_click_menu_win.h"
 
 #include <shellapi.h>
 

@@ -1,13 +1,13 @@
-#include "graphic/core/run_loop.h"
+#include "graphic/core/run_loop_win.h"
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
-#include "graphic/core/main_window.h"
+#include "graphic/core/main_window_win.h"
 #include "graphic/core/module_names.h"
-#include "graphic/core/module_state.h"
+#include "graphic/core/module_state_win.h"
 #include "graphic/core/skin_environment_win.h"
 #include "graphic/core/skin_reader.h"
 #include "host/engine_messages.h"

@@ -1,15 +1,15 @@
-#include "graphic/core/skin_image.h"
+#include "graphic/core/skin_image_win.h"
 
 namespace vrx {
 
 bool SkinImage::Load(const std::string& bitmapPath) {
   Release();
-  Bitmap bitmap(static_cast<HBITMAP>(
+  kv::Bitmap bitmap(static_cast<HBITMAP>(
       LoadImageA(nullptr, bitmapPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
   if (!bitmap) return false;
-  MemoryDc dc(nullptr);
+  kv::MemoryDc dc(nullptr);
   if (!dc) return false;
-  Selection selection(dc.get(), bitmap.get());
+  kv::Selection selection(dc.get(), bitmap.get());
   if (!selection) return false;
   bitmap_ = std::move(bitmap);
   dc_ = std::move(dc);

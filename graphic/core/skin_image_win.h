@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "graphic/core/gdi_handles.h"
+#include "host/win_handle.h"
 
 namespace vrx {
 
@@ -21,9 +21,9 @@ class SkinImage {
 
  private:
   // Declared so that destruction deselects first and deletes the bitmap last.
-  Bitmap bitmap_;
-  MemoryDc dc_;
-  Selection selection_;
+  kv::Bitmap bitmap_;
+  kv::MemoryDc dc_;
+  kv::Selection selection_;
 };
 
 }  // namespace vrx

@@ -1,10 +1,10 @@
-#include "graphic/core/tooltip_manager.h"
+#include "graphic/core/tooltip_manager_win.h"
 
 #include <commctrl.h>
 
-#include "graphic/core/control_table.h"
-#include "graphic/core/module_state.h"
-#include "graphic/core/module_timers.h"
+#include "graphic/core/control_table_win.h"
+#include "graphic/core/module_state_win.h"
+#include "graphic/core/module_timers_win.h"
 
 namespace vrx {
 namespace {

@@ -1,13 +1,13 @@
 // The owners of Win32 resources: each releases exactly what it holds, once,
 // on reset, destruction or being moved over, and keeps the live count right.
-#include "graphic/core/gdi_handles.h"
+#include "host/win_handle.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 
-#include "graphic/core/skin_image.h"
+#include "graphic/core/skin_image_win.h"
 #include "graphic/tests/module_host.h"
 #include "tests/support/wintest.h"
 
@@ -15,73 +15,73 @@ namespace vrx {
 namespace {
 
 HBITMAP NewBitmap() {
-  WindowDc screen(nullptr);
-  return CreateCompatibleBitmap(screen.get(), 4, 4);
+  kv::WindowDc screen(nullptr);
+  return CreateCompatibleBitmap(screen.dc(), 4, 4);
 }
 
 TEST(GdiHandles, BitmapOwnerDeletesOnceAndCounts) {
-  const long before = gdi::LiveObjects();
+  const long before = kv::gdi::LiveObjects();
   HBITMAP raw = NewBitmap();
   ASSERT_NE(raw, nullptr);
   {
-    Bitmap owner(raw);
-    EXPECT_EQ(gdi::LiveObjects(), before + 1);
+    kv::Bitmap owner(raw);
+    EXPECT_EQ(kv::gdi::LiveObjects(), before + 1);
     EXPECT_EQ(owner.get(), raw);
     EXPECT_EQ(GetObjectType(raw), static_cast<DWORD>(OBJ_BITMAP));
   }
   EXPECT_EQ(GetObjectType(raw), 0u);  // deleted
-  EXPECT_EQ(gdi::LiveObjects(), before);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before);
 
-  Bitmap empty;
+  kv::Bitmap empty;
   EXPECT_FALSE(empty);
   empty.reset();  // nothing to release
-  EXPECT_EQ(gdi::LiveObjects(), before);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before);
 }
 
 TEST(GdiHandles, MovingHandsOverOwnership) {
-  const long before = gdi::LiveObjects();
+  const long before = kv::gdi::LiveObjects();
   HBITMAP first = NewBitmap();
   HBITMAP second = NewBitmap();
-  Bitmap a(first);
-  Bitmap b(second);
-  Bitmap c(std::move(a));
+  kv::Bitmap a(first);
+  kv::Bitmap b(second);
+  kv::Bitmap c(std::move(a));
   EXPECT_FALSE(a);
   EXPECT_EQ(c.get(), first);
-  EXPECT_EQ(gdi::LiveObjects(), before + 2);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before + 2);
   c = std::move(b);  // the bitmap c held goes
   EXPECT_EQ(GetObjectType(first), 0u);
   EXPECT_EQ(c.get(), second);
-  EXPECT_EQ(gdi::LiveObjects(), before + 1);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before + 1);
   c.reset();
   EXPECT_EQ(GetObjectType(second), 0u);
-  EXPECT_EQ(gdi::LiveObjects(), before);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before);
 }
 
 TEST(GdiHandles, SelectionPutsThePreviousObjectBack) {
-  const long before = gdi::LiveObjects();
+  const long before = kv::gdi::LiveObjects();
   {
-    MemoryDc dc(nullptr);
+    kv::MemoryDc dc(nullptr);
     ASSERT_TRUE(dc);
     const HGDIOBJ original = GetCurrentObject(dc.get(), OBJ_BITMAP);
-    Bitmap bitmap(NewBitmap());
+    kv::Bitmap bitmap(NewBitmap());
     {
-      Selection selected(dc.get(), bitmap.get());
+      kv::Selection selected(dc.get(), bitmap.get());
       ASSERT_TRUE(selected);
       EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), bitmap.get());
-      Selection moved(std::move(selected));
+      kv::Selection moved(std::move(selected));
       EXPECT_FALSE(selected);
       EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), bitmap.get());
     }
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_BITMAP), original);
-    Selection nothing(dc.get(), nullptr);
+    kv::Selection nothing(dc.get(), nullptr);
     EXPECT_FALSE(nothing);
-    EXPECT_EQ(gdi::LiveObjects(), before + 2);
+    EXPECT_EQ(kv::gdi::LiveObjects(), before + 2);
   }
-  EXPECT_EQ(gdi::LiveObjects(), before);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before);
 }
 
 TEST(SkinImage, HoldsTheBitmapInItsDcAndReleasesAll) {
-  const long before = gdi::LiveObjects();
+  const long before = kv::gdi::LiveObjects();
   const std::string path = wintest::TempFolder() + "image.bmp";
   ASSERT_TRUE(vrxtest::WriteBitmap(path, 8, 6, RGB(10, 200, 30)));
   SkinImage image;
@@ -92,18 +92,18 @@ TEST(SkinImage, HoldsTheBitmapInItsDcAndReleasesAll) {
   GetObjectA(GetCurrentObject(image.dc(), OBJ_BITMAP), sizeof info, &info);
   EXPECT_EQ(info.bmWidth, 8);
   EXPECT_EQ(info.bmHeight, 6);
-  EXPECT_EQ(gdi::LiveObjects(), before + 2);  // the bitmap and its DC
+  EXPECT_EQ(kv::gdi::LiveObjects(), before + 2);  // the bitmap and its DC
   EXPECT_TRUE(image.Load(path));              // loading again replaces, never adds
-  EXPECT_EQ(gdi::LiveObjects(), before + 2);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before + 2);
   image.Release();
   EXPECT_EQ(image.dc(), nullptr);
-  EXPECT_EQ(gdi::LiveObjects(), before);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before);
 
   ASSERT_TRUE(wintest::WriteFileText(wintest::TempFolder() + "bad.bmp", "BM not a bitmap"));
   EXPECT_FALSE(image.Load(wintest::TempFolder() + "bad.bmp"));
   EXPECT_FALSE(image.Load(wintest::TempFolder() + "missing.bmp"));
   EXPECT_EQ(image.dc(), nullptr);
-  EXPECT_EQ(gdi::LiveObjects(), before);
+  EXPECT_EQ(kv::gdi::LiveObjects(), before);
 }
 
 }  // namespace

@@ -11,12 +11,12 @@
 #include <mutex>
 #include <vector>
 
-#include "graphic/core/bitmap_control.h"
-#include "graphic/core/control_table.h"
-#include "graphic/core/gdi_handles.h"
-#include "graphic/core/main_window.h"
-#include "graphic/core/module_timers.h"
-#include "graphic/core/module_state.h"
+#include "graphic/core/bitmap_control_win.h"
+#include "graphic/core/control_table_win.h"
+#include "host/win_handle.h"
+#include "graphic/core/main_window_win.h"
+#include "graphic/core/module_timers_win.h"
+#include "graphic/core/module_state_win.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "tests/gui/gui.h"
@@ -248,28 +248,28 @@ TEST_F(ControlFramework, MaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
   EXPECT_EQ(px.at(9, 20), SkinPixel(9, 20));
 
   // Each masked draw makes its work bitmap and DC and frees them again.
-  const long held = vrx::gdi::LiveObjects();
+  const long held = kv::gdi::LiveObjects();
   for (int i = 0; i < 50; ++i) {
     const int before = Picture::paints;
     InvalidateRect(window, nullptr, FALSE);
     ASSERT_TRUE(gui::WaitUntil([&] { return Picture::paints >= before + 2; }));
   }
   ASSERT_TRUE(module_->WaitIdle());
-  EXPECT_EQ(vrx::gdi::LiveObjects(), held);
+  EXPECT_EQ(kv::gdi::LiveObjects(), held);
   EXPECT_EQ(gui::CaptureClient(window).at(60 + kPicW - 1, 20), kPicture);
 }
 
 TEST(MaskedDraw, WithoutItsWorkBitmapTheBackgroundStaysAsItWas) {
   // A white mask over a grey background: a draw whose work bitmap cannot be
   // had (far too big for the address space) must not leave the mask's white.
-  vrx::MemoryDc skin(nullptr), target(nullptr);
+  kv::MemoryDc skin(nullptr), target(nullptr);
   const HDC screen = GetDC(nullptr);
-  vrx::Bitmap skinBits(CreateCompatibleBitmap(screen, 4, 4)), targetBits(CreateCompatibleBitmap(screen, 4, 4));
+  kv::Bitmap skinBits(CreateCompatibleBitmap(screen, 4, 4)), targetBits(CreateCompatibleBitmap(screen, 4, 4));
   ReleaseDC(nullptr, screen);
   ASSERT_TRUE(skin && target && skinBits && targetBits);
-  vrx::Selection s1(skin.get(), skinBits.get()), s2(target.get(), targetBits.get());
+  kv::Selection s1(skin.get(), skinBits.get()), s2(target.get(), targetBits.get());
   const RECT all{0, 0, 4, 4};
-  vrx::Brush white(CreateSolidBrush(RGB(255, 255, 255))), grey(CreateSolidBrush(RGB(90, 90, 90)));
+  kv::Brush white(CreateSolidBrush(RGB(255, 255, 255))), grey(CreateSolidBrush(RGB(90, 90, 90)));
   FillRect(skin.get(), &all, white.get());
   FillRect(target.get(), &all, grey.get());
   vrx::DrawSkinImage(target.get(), skin.get(), 40000, 40000, 0, 0, POINT{0, 0});
