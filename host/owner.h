@@ -29,9 +29,13 @@ class Owner {
   explicit Owner(Handle h) : h_(Take(std::move(h))) {}
   Owner(const Owner&) = delete;
   Owner& operator=(const Owner&) = delete;
-  Owner(Owner&& o) noexcept : h_(o.release()) {}
+  // A move hands the handle over as it is: still one handle, so the count stays.
+  Owner(Owner&& o) noexcept : h_(std::exchange(o.h_, Traits::Null())) {}
   Owner& operator=(Owner&& o) noexcept {
-    if (this != &o) reset(o.release());
+    if (this != &o) {
+      Owner old(std::move(*this));
+      h_ = std::exchange(o.h_, Traits::Null());
+    }
     return *this;
   }
   ~Owner() { reset(); }
