@@ -33,8 +33,10 @@ uint32_t StepFrequency(uint32_t hertz, int steps) {
 }
 
 bool IsBroadcast(uint32_t hertz, const std::vector<uint32_t>& stations) {
-  if (hertz < kBandLow || hertz > kBandHigh) return false;
+  // The user's stations are heard wherever they lie; the transmitters of
+  // the band only inside it.
   if (std::find(stations.begin(), stations.end(), hertz) != stations.end()) return true;
+  if (hertz < kBandLow || hertz > kBandHigh) return false;
   if ((hertz - kBandLow) % kBandStep != 0) return false;
   return ScatterBits(hertz / kBandStep) % kTransmitterSpacing == 0;
 }

@@ -24,8 +24,9 @@ uint32_t StepFrequency(uint32_t hertz, int steps);
 // through noise and only in mono. None: noise.
 enum class Reception { None, Weak, Clear };
 
-// Broadcasts are the user's stations plus a fixed, scattered set of
-// transmitters, so that a band without a station list still has programmes.
+// Broadcasts are the user's stations, wherever they lie, plus a fixed,
+// scattered set of in-band transmitters, so that a band without a station
+// list still has programmes.
 bool IsBroadcast(uint32_t hertz, const std::vector<uint32_t>& stations);
 Reception ReceptionAt(uint32_t hertz, const std::vector<uint32_t>& stations);
 // The broadcast heard at this frequency: itself when clear, the neighbour

@@ -77,7 +77,14 @@ Notifications EngineState::Changing(Change change) {
 }
 
 Notifications EngineState::Tune(uint32_t hertz) {
+  tunedStation_ = 0;
   return Changing([&] { controls_.frequency = Tunable(hertz); });
+}
+
+Notifications EngineState::TuneStation(const StationInfo& station) {
+  Notifications n = Tune(station.frequency);
+  tunedStation_ = station.number;
+  return n;
 }
 
 Notifications EngineState::SetStations(StationNavigator stations) {

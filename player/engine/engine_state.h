@@ -51,6 +51,9 @@ class EngineState {
 
   const StationNavigator& stations() const { return stations_; }
   uint32_t frequency() const { return controls_.frequency; }
+  // The number of the station of the list last tuned as a station, or 0
+  // after a tuning by frequency.
+  uint32_t tunedStation() const { return tunedStation_; }
   bool stereo() const;  // stereo reception as the tuner reports it
   bool forcedMono() const { return controls_.forcedMono; }
   bool fmMute() const { return controls_.fmMute; }
@@ -65,6 +68,9 @@ class EngineState {
   const SoundControls& controls() const { return controls_; }
 
   Notifications Tune(uint32_t hertz);
+  // Tunes a station of the list and remembers which one, since several may
+  // share its frequency.
+  Notifications TuneStation(const StationInfo& station);
   Notifications SetStations(StationNavigator stations);
   Notifications ForceStereo(bool stereo);
   Notifications SetFmMute(bool on);
@@ -91,6 +97,7 @@ class EngineState {
 
   StationNavigator stations_;
   SoundControls controls_;
+  uint32_t tunedStation_ = 0;
   bool recording_ = false;
   uint32_t timeShiftMax_;
 };

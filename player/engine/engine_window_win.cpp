@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "auxui/kv_aux.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "host/settings.h"
 #include "player/engine/caller_memory_win.h"
 #include "player/engine/plugin_list.h"
+#include "player/engine/station_list.h"
 
 namespace engine {
 namespace {
@@ -37,12 +37,8 @@ BOOL CALLBACK TellModule(HWND w, LPARAM started) {
   return TRUE;
 }
 
-StationNavigator ReadStations() {
-  uint32_t count = 0;
-  StationInfo* list = KvAuxStationList(&count);
-  std::vector<StationInfo> stations(list, list ? list + count : list);
-  KvAuxFreeBuffer(list);
-  return StationNavigator(std::move(stations));
+StationNavigator StationsOf(const std::vector<uint8_t>& stored) {
+  return StationNavigator(ParseStationList(stored.data(), stored.size()));
 }
 
 }  // namespace
@@ -61,7 +57,7 @@ bool EngineWindow::Create(HINSTANCE instance) {
 
   storedStations_ = Stored("KvStations", "Stations");
   storedFilters_ = Stored("KvFilters", "Filters");
-  StationNavigator stations = ReadStations();
+  StationNavigator stations = StationsOf(storedStations_);
   uint32_t frequency = kDefaultFrequency;
   if (!stations.stations().empty()) frequency = stations.stations().front().frequency;
   frequency = kv::ReadDword(kEngineSection, kFrequencyKey, frequency);
@@ -148,7 +144,7 @@ void EngineWindow::CheckSettings() {
   std::vector<uint8_t> stations = Stored("KvStations", "Stations");
   if (stations != storedStations_) {
     storedStations_ = std::move(stations);
-    protocol_->Send(state_->SetStations(ReadStations()));
+    protocol_->Send(state_->SetStations(StationsOf(storedStations_)));
     changed = true;
   }
   std::vector<uint8_t> filters = Stored("KvFilters", "Filters");
@@ -169,6 +165,12 @@ bool EngineWindow::ReadCaller(uint32_t processId, uintptr_t address, void* out, 
 
 bool EngineWindow::WriteCaller(uint32_t processId, uintptr_t address, const void* data, size_t size) {
   return WriteCallerMemory(processId, address, data, size);
+}
+
+bool EngineWindow::CallerWaits() {
+  // Sent with SendMessage (or its time-out form) and not yet answered; a
+  // notify or callback send does not wait.
+  return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY | ISMEX_CALLBACK | ISMEX_REPLIED)) == ISMEX_SEND;
 }
 
 void EngineWindow::Notify(const Notification& n) { modules_.Post(n.msg, n.value); }

@@ -38,6 +38,7 @@ class EngineWindow final : public EnginePeer {
   // EnginePeer
   bool ReadCaller(uint32_t processId, uintptr_t address, void* out, size_t size) override;
   bool WriteCaller(uint32_t processId, uintptr_t address, const void* data, size_t size) override;
+  bool CallerWaits() override;
   void Notify(const Notification& n) override;
   bool Register(uintptr_t window, bool on) override;
   void Exit() override;

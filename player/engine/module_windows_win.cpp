@@ -17,7 +17,7 @@ bool ModuleWindows::Register(HWND window) {
 void ModuleWindows::Unregister(HWND window) { std::erase(windows_, window); }
 
 void ModuleWindows::Post(UINT msg, WPARAM wParam, LPARAM lParam) {
-  std::erase_if(windows_, [&](HWND w) { return !IsWindow(w) || !PostMessageA(w, msg, wParam, lParam); });
+  std::erase_if(windows_, [&](HWND w) { return !post_(w, msg, wParam, lParam) && !IsWindow(w); });
 }
 
 }  // namespace engine

@@ -42,6 +42,19 @@ std::optional<uintptr_t> Protocol::Handle(Msg msg, uintptr_t wParam, uintptr_t l
   }
 
   switch (msg) {
+    case kStationByFrequency:
+    case kStationByPreset:
+    case kNextStationInfo:
+    case kPreviousStationInfo:
+    case kGetRecordPath:
+      // A posted request's record may be gone by now, or reused.
+      if (!peer_.CallerWaits()) return 0;
+      break;
+    default:
+      break;
+  }
+
+  switch (msg) {
     case kExit:
       peer_.Exit();
       return 1;
@@ -57,9 +70,9 @@ std::optional<uintptr_t> Protocol::Handle(Msg msg, uintptr_t wParam, uintptr_t l
     case kStationByPreset:
       return StationByPreset(wParam, lParam);
     case kNextStation:
-      return TuneTo(state_.stations().Next(state_.frequency()));
+      return TuneTo(state_.stations().Next(state_.frequency(), state_.tunedStation()));
     case kPreviousStation:
-      return TuneTo(state_.stations().Previous(state_.frequency()));
+      return TuneTo(state_.stations().Previous(state_.frequency(), state_.tunedStation()));
     case kKeyBackspace:
       Send(state_.Tune(StepFrequency(state_.frequency(), -1)));
       return 1;
@@ -69,9 +82,9 @@ std::optional<uintptr_t> Protocol::Handle(Msg msg, uintptr_t wParam, uintptr_t l
     case kSelectPreset:
       return TuneTo(state_.stations().ByPreset(value));
     case kNextStationInfo:
-      return FillStation(wParam, lParam, state_.stations().Next(state_.frequency()));
+      return FillStation(wParam, lParam, state_.stations().Next(state_.frequency(), state_.tunedStation()));
     case kPreviousStationInfo:
-      return FillStation(wParam, lParam, state_.stations().Previous(state_.frequency()));
+      return FillStation(wParam, lParam, state_.stations().Previous(state_.frequency(), state_.tunedStation()));
     case kGetStereo:
       return state_.stereo();
     case kForceStereo:
@@ -142,7 +155,7 @@ uintptr_t Protocol::StationByPreset(uintptr_t processId, uintptr_t address) {
 
 uintptr_t Protocol::TuneTo(const std::optional<StationInfo>& station) {
   if (!station) return 0;
-  Send(state_.Tune(station->frequency));
+  Send(state_.TuneStation(*station));
   return 1;
 }
 

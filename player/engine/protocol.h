@@ -20,6 +20,9 @@ class EnginePeer {
   // false when the process or the address cannot be reached.
   virtual bool ReadCaller(uint32_t processId, uintptr_t address, void* out, size_t size) = 0;
   virtual bool WriteCaller(uint32_t processId, uintptr_t address, const void* data, size_t size) = 0;
+  // True while the message being handled was sent and its sender waits for
+  // the answer: only then is a record it named sure to still be there.
+  virtual bool CallerWaits() = 0;
   virtual void Notify(const Notification& n) = 0;  // to every registered module window
   virtual bool Register(uintptr_t window, bool on) = 0;
   virtual void Exit() = 0;

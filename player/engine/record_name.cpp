@@ -1,6 +1,7 @@
 #include "player/engine/record_name.h"
 
 #include <cstdio>
+#include <string>
 
 namespace engine {
 namespace {
@@ -32,6 +33,14 @@ std::string FillRecordName(const std::string& pattern, const DateTime& t) {
   if (hasExtension) name.resize(dot);
   if (name.empty() || name.back() == '\\') name += "Rad";
   return name + ".wav";
+}
+
+std::string NumberedRecordName(const std::string& path, uint32_t attempt) {
+  if (attempt <= 1) return path;
+  const size_t slash = path.find_last_of('\\');
+  size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) dot = path.size();
+  return path.substr(0, dot) + " (" + std::to_string(attempt) + ")" + path.substr(dot);
 }
 
 std::string FolderOf(const std::string& path) {

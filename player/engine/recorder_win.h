@@ -1,6 +1,8 @@
 // Recording: the window thread starts and stops it, the sound thread hands
 // it every block heard. The file is named from KvSave/FileName when the
-// recording starts, and its folder is made when missing.
+// recording starts, and its folder is made when missing. A recording never
+// replaces a file: when the name is taken, " (2)", " (3)", ... go before
+// the extension.
 #pragma once
 
 #include <cstdint>

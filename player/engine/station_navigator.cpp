@@ -34,16 +34,27 @@ uint32_t StationNavigator::PresetCount() const {
       std::count_if(stations_.begin(), stations_.end(), [](const StationInfo& s) { return s.flags & kStationFlagButton; }));
 }
 
-std::optional<StationInfo> StationNavigator::Next(uint32_t currentHertz) const { return Neighbour(currentHertz, true); }
-std::optional<StationInfo> StationNavigator::Previous(uint32_t currentHertz) const {
-  return Neighbour(currentHertz, false);
+std::optional<StationInfo> StationNavigator::Next(uint32_t currentHertz, uint32_t tunedNumber) const {
+  return Neighbour(currentHertz, tunedNumber, true);
+}
+std::optional<StationInfo> StationNavigator::Previous(uint32_t currentHertz, uint32_t tunedNumber) const {
+  return Neighbour(currentHertz, tunedNumber, false);
 }
 
-std::optional<StationInfo> StationNavigator::Neighbour(uint32_t currentHertz, bool forward) const {
+std::optional<size_t> StationNavigator::IndexOf(uint32_t hertz, uint32_t tunedNumber) const {
+  std::optional<size_t> first;
+  for (size_t i = 0; i < stations_.size(); ++i) {
+    if (stations_[i].frequency != hertz) continue;
+    if (tunedNumber != 0 && stations_[i].number == tunedNumber) return i;
+    if (!first) first = i;
+  }
+  return first;
+}
+
+std::optional<StationInfo> StationNavigator::Neighbour(uint32_t currentHertz, uint32_t tunedNumber, bool forward) const {
   const size_t n = stations_.size();
   if (n == 0) return std::nullopt;
-  for (size_t i = 0; i < n; ++i)
-    if (stations_[i].frequency == currentHertz) return stations_[forward ? (i + 1) % n : (i + n - 1) % n];
+  if (const auto i = IndexOf(currentHertz, tunedNumber)) return stations_[forward ? (*i + 1) % n : (*i + n - 1) % n];
 
   // Off the list: the closest station in the direction of travel, else wrap
   // to the farthest one on the other side.

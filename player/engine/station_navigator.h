@@ -25,11 +25,15 @@ class StationNavigator {
   uint32_t PresetCount() const;
   // From a station of the list the neighbour in stored order, wrapping; from
   // a frequency off the list the nearest station above (below), wrapping.
-  std::optional<StationInfo> Next(uint32_t currentHertz) const;
-  std::optional<StationInfo> Previous(uint32_t currentHertz) const;
+  // Several stations may share a frequency: tunedNumber, the number of the
+  // station last tuned, says which of them the step starts from (the first
+  // when it names none of them).
+  std::optional<StationInfo> Next(uint32_t currentHertz, uint32_t tunedNumber = 0) const;
+  std::optional<StationInfo> Previous(uint32_t currentHertz, uint32_t tunedNumber = 0) const;
 
  private:
-  std::optional<StationInfo> Neighbour(uint32_t currentHertz, bool forward) const;
+  std::optional<StationInfo> Neighbour(uint32_t currentHertz, uint32_t tunedNumber, bool forward) const;
+  std::optional<size_t> IndexOf(uint32_t hertz, uint32_t tunedNumber) const;
   std::vector<StationInfo> stations_;
 };
 

@@ -87,15 +87,22 @@ std::vector<uint8_t> WavHeader(uint32_t dataBytes) {
 
 WavWriter::~WavWriter() { Close(); }
 
-bool WavWriter::Open(const std::string& path) {
+bool WavWriter::Open(const std::string& path) { return Open(std::fopen(path.c_str(), "wb")); }
+
+bool WavWriter::Open(std::FILE* file) {
   Close();
-  file_ = std::fopen(path.c_str(), "wb");
-  if (!file_) return false;
+  if (!file) return false;
+  const std::vector<uint8_t> header = WavHeader(0);
+  // Flushed at once, so that a file that cannot take even the header is
+  // known now rather than at the first block.
+  if (std::fwrite(header.data(), 1, header.size(), file) != header.size() || std::fflush(file) != 0) {
+    std::fclose(file);
+    return false;
+  }
+  file_ = file;
   dataBytes_ = 0;
   failed_ = false;
-  const std::vector<uint8_t> header = WavHeader(0);
-  if (std::fwrite(header.data(), 1, header.size(), file_) != header.size()) failed_ = true;
-  return !failed_;
+  return true;
 }
 
 bool WavWriter::Write(const int16_t* frames, size_t count) {

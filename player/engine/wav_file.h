@@ -34,6 +34,9 @@ class WavWriter {
   ~WavWriter();
 
   bool Open(const std::string& path);
+  // Takes a file opened for writing and writes the header; a file whose
+  // header cannot be written is closed, and the writer stays closed.
+  bool Open(std::FILE* file);
   // Appends interleaved stereo frames; false once the file cannot grow.
   bool Write(const int16_t* frames, size_t count);
   // Fills in the sizes and closes; true when everything reached the file.

@@ -63,6 +63,22 @@ TEST(EngineState, StationsOffTheGridAreTunedExactly) {
   EXPECT_EQ(s.frequency(), kBandLow) << "only the listed frequency itself is tuned outside the band";
 }
 
+// A listed station is a broadcast wherever it lies: heard clear and in
+// stereo, off the grid and outside the band alike.
+TEST(EngineState, EveryListedStationIsReceived) {
+  const uint32_t listed[] = {101'105'000, 76'100'000, 108'100'000, 87'450'000};
+  std::vector<StationInfo> list;
+  for (const uint32_t hertz : listed) list.push_back(enginetest::Station(hertz, 0, 0, "Far"));
+  EngineState s(StationNavigator(list), listed[0]);
+  for (const uint32_t hertz : listed) {
+    s.Tune(hertz);
+    EXPECT_EQ(s.frequency(), hertz);
+    EXPECT_EQ(s.controls().reception, Reception::Clear) << hertz;
+    EXPECT_EQ(s.controls().broadcast, hertz) << hertz;
+    EXPECT_TRUE(s.stereo()) << hertz;
+  }
+}
+
 TEST(EngineState, ForcedMonoTurnsStereoReceptionOff) {
   EngineState s = StateOnFirstStation();
   EXPECT_EQ(s.ForceStereo(false), (Notifications{{kNotifyStereo, 0}, {kNotifyStereoButton, 0}}));

@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "player/engine/band.h"
+#include "player/engine/module_windows_win.h"
 #include "player/engine/tests/engine_client.h"
 #include "player/engine/tests/test_stations.h"
 #include "player/engine/wav_file.h"
@@ -209,6 +211,60 @@ TEST_F(KvEngine, BadAddressesAndDeadCallersAreSurvived) {
   EXPECT_EQ(engine.Send(kRegisterWindow, 0x12345, 1), 0) << "not a window";
 }
 
+// A request posted instead of sent may be handled when its record is gone:
+// it is refused, and nothing is written into the caller.
+TEST_F(KvEngine, PostedRecordRequestsWriteNothing) {
+  EngineProcess engine;
+  ASSERT_TRUE(engine.window());
+  const UINT requests[] = {kStationByFrequency, kStationByPreset, kNextStationInfo, kPreviousStationInfo,
+                           kGetRecordPath};
+  StationInfo untouched;
+  std::memset(&untouched, 0x5A, sizeof untouched);
+  untouched.frequency = 104'550'000;
+  untouched.number = 1;
+  std::vector<StationInfo> records(std::size(requests), untouched);  // each also holds a 260-byte path
+  for (size_t i = 0; i < records.size(); ++i) engine.Post(requests[i], kPid, At(records[i]));
+  // Posted messages are handled in order: once the tune is heard, so were they.
+  engine.Post(kTune, 90'000'000);
+  ASSERT_TRUE(PumpUntil([&] { return engine.Send(kGetFrequency) == 90'000'000; }));
+  for (size_t i = 0; i < records.size(); ++i)
+    EXPECT_EQ(std::memcmp(&records[i], &untouched, sizeof untouched), 0) << std::hex << "0x" << requests[i];
+}
+
+bool queueFull = false;
+
+// Wine's queues never fill up, so a full one is stood in for.
+BOOL WINAPI PostUnlessFull(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (queueFull) {
+    SetLastError(ERROR_NOT_ENOUGH_QUOTA);
+    return FALSE;
+  }
+  return PostMessageA(w, msg, wParam, lParam);
+}
+
+// A notification that cannot be posted drops a window only when it is gone;
+// one with a full queue stays registered and gets the next notification.
+TEST(ModuleWindows, AFailedPostDropsOnlyAWindowThatIsGone) {
+  const struct {
+    bool destroyed;
+    bool full;
+    bool kept;
+  } cases[] = {{false, false, true}, {false, true, true}, {true, false, false}, {true, true, false}};
+  for (const auto& c : cases) {
+    auto window = std::make_unique<RecordingWindow>();
+    ModuleWindows modules(PostUnlessFull);
+    ASSERT_TRUE(modules.Register(window->hwnd()));
+    if (c.destroyed) window.reset();
+    queueFull = c.full;
+    modules.Post(kNotifyFrequency, 1);
+    queueFull = false;
+    EXPECT_EQ(modules.size(), c.kept ? 1u : 0u) << "destroyed " << c.destroyed << ", full " << c.full;
+    if (!c.kept) continue;
+    modules.Post(kNotifyFrequency, 2);
+    EXPECT_TRUE(PumpUntil([&] { return window->Got(kNotifyFrequency, 2); })) << "full " << c.full;
+  }
+}
+
 WINTEST_CHILD(TuneFromElsewhere) {
   const HWND engineWindow = reinterpret_cast<HWND>(std::stoul(args.at(0)));
   return SendMessageA(engineWindow, kTune, 106'000'000, 0) == 1 ? 0 : 1;
@@ -262,6 +318,34 @@ TEST_F(KvEngine, RecordingWritesAWavFileOfTheReportedLength) {
   int64_t energy = 0;
   for (int16_t s : audio.samples) energy += s < 0 ? -s : s;
   EXPECT_GT(energy / static_cast<int64_t>(audio.samples.size()), 100) << "something was heard";
+}
+
+// A recording never replaces a file: not one the user keeps under the name,
+// nor the one made a moment before under the same name.
+TEST_F(KvEngine, RecordingsNeverOverwriteAFile) {
+  const std::string folder = wintest::TempFolder() + "same\\";
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  const std::string kept = folder + "take.wav";
+  ASSERT_TRUE(wintest::WriteFileBytes(kept, "mine", 4));
+  KvIniSetString("KvSave", "FileName", kept.c_str());
+  EngineProcess engine;
+  ASSERT_TRUE(engine.window());
+
+  std::vector<std::string> paths;
+  for (int take = 0; take < 2; ++take) {
+    ASSERT_EQ(engine.Send(kSetRecording, 1), 1);
+    char path[260] = {};
+    ASSERT_EQ(engine.Send(kGetRecordPath, kPid, reinterpret_cast<LPARAM>(path)), 1);
+    paths.push_back(path);
+    ASSERT_EQ(engine.Send(kSetRecording, 0), 1);
+  }
+  EXPECT_EQ(paths, (std::vector<std::string>{folder + "take (2).wav", folder + "take (3).wav"}));
+  EXPECT_EQ(ReadAll(kept), (std::vector<uint8_t>{'m', 'i', 'n', 'e'}));
+  for (const std::string& path : paths) {
+    const std::vector<uint8_t> bytes = ReadAll(path);
+    ASSERT_GE(bytes.size(), 44u) << path;
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF") << path;
+  }
 }
 
 // A WAV source file of 0.25 s with a pattern that cannot repeat by chance.

@@ -23,6 +23,7 @@ class FakePeer : public EnginePeer {
   Notifications sent;
   std::vector<std::pair<uintptr_t, bool>> registrations;
   bool exited = false;
+  bool callerWaits = true;
   bool canRecord = true;
   bool recordingOpen = false;
   std::string path = "C:\\Rec\\Rad 2026-01-01 10-00-00.wav";
@@ -35,6 +36,7 @@ class FakePeer : public EnginePeer {
     uint8_t* p = At(pid, address, size);
     return p && (std::memcpy(p, data, size), true);
   }
+  bool CallerWaits() override { return callerWaits; }
   void Notify(const Notification& n) override { sent.push_back(n); }
   bool Register(uintptr_t window, bool on) override {
     registrations.emplace_back(window, on);
@@ -166,6 +168,22 @@ TEST_F(ProtocolTest, UnreachableRecordsAnswerZero) {
   EXPECT_EQ(Call(kStationByPreset, kCaller, kBase + 1024 - 10), 0u);
 }
 
+// A request that fills a record answers only a caller that waits for it:
+// posted, the record it names may be gone or reused by then.
+TEST_F(ProtocolTest, PostedRecordRequestsWriteNothing) {
+  peer.callerWaits = false;
+  PutWord(0, 104'550'000);
+  PutWord(8, 1);
+  const std::vector<uint8_t> before = peer.memory[kCaller];
+  for (const Msg request : {kStationByFrequency, kStationByPreset, kNextStationInfo, kPreviousStationInfo, kGetRecordPath}) {
+    EXPECT_EQ(Call(request, kCaller, kBase), 0u) << std::hex << request;
+    EXPECT_EQ(peer.memory[kCaller], before) << std::hex << request;
+  }
+  peer.callerWaits = true;
+  EXPECT_EQ(Call(kStationByFrequency, kCaller, kBase), 1u);
+  EXPECT_STREQ(Record().name, "Gamma");
+}
+
 TEST_F(ProtocolTest, NavigationCommandsTuneAndNotify) {
   Call(kNextStation);
   EXPECT_EQ(Call(kGetFrequency), 101'700'000u);
@@ -189,6 +207,41 @@ TEST_F(ProtocolTest, NavigationCommandsTuneAndNotify) {
   EXPECT_EQ(bare.Handle(kNextStation, 0, 0), 0u);
   EXPECT_EQ(bare.Handle(kNextStationInfo, kCaller, kBase), 0u);
   EXPECT_EQ(empty.frequency(), 100'000'000u);
+}
+
+// Two stations on one frequency: stepping goes through both, in stored
+// order either way, and the records asked for follow the same walk.
+TEST(ProtocolStations, StepsReachEveryStationOfASharedFrequency) {
+  using enginetest::Station;
+  FakePeer peer;
+  peer.memory[kCaller].assign(sizeof(StationInfo), 0);
+  EngineState state(StationNavigator({Station(101'700'000, 1, 1, "Alpha"), Station(95'000'000, 0, 2, "Beta"),
+                                      Station(95'000'000, 1, 3, "Gamma"), Station(104'550'000, 0, 4, "Delta")}),
+                    101'700'000);
+  Protocol protocol(state, peer, kEqualizerSettings);
+  const auto name = [&](Msg ask) {
+    protocol.Handle(ask, kCaller, kBase);
+    return std::string(reinterpret_cast<const StationInfo*>(peer.memory[kCaller].data())->name);
+  };
+  const struct {
+    Msg command;
+    const char* tuned;
+    const char* next;
+    const char* previous;
+  } steps[] = {
+      {kNextStation, "Beta", "Gamma", "Alpha"},     {kNextStation, "Gamma", "Delta", "Beta"},
+      {kNextStation, "Delta", "Alpha", "Gamma"},    {kPreviousStation, "Gamma", "Delta", "Beta"},
+      {kPreviousStation, "Beta", "Gamma", "Alpha"}, {kSelectPreset, "Gamma", "Delta", "Beta"},
+  };
+  for (const auto& step : steps) {
+    const uintptr_t preset = step.command == kSelectPreset ? 2 : 0;
+    ASSERT_EQ(protocol.Handle(step.command, preset, 0), 1u);
+    EXPECT_EQ(name(kNextStationInfo), step.next) << "after tuning " << step.tuned;
+    EXPECT_EQ(name(kPreviousStationInfo), step.previous) << "after tuning " << step.tuned;
+  }
+  // Tuned by frequency, the first station of that frequency is where a step starts.
+  protocol.Handle(kTune, 95'000'000, 0);
+  EXPECT_EQ(name(kNextStationInfo), "Gamma");
 }
 
 TEST_F(ProtocolTest, RecordingFollowsThePeer) {

@@ -24,5 +24,19 @@ TEST(RecordName, TheFileIsAlwaysAWav) {
   EXPECT_EQ(FolderOf("a.wav"), "");
 }
 
+TEST(RecordName, LaterTriesAreNumberedBeforeTheExtension) {
+  const struct {
+    const char* path;
+    uint32_t attempt;
+    const char* expected;
+  } cases[] = {
+      {"C:\\Rec\\take.wav", 1, "C:\\Rec\\take.wav"},
+      {"C:\\Rec\\take.wav", 2, "C:\\Rec\\take (2).wav"},
+      {"C:\\Rec\\take.wav", 10, "C:\\Rec\\take (10).wav"},
+      {"C:\\Rec.d\\take", 3, "C:\\Rec.d\\take (3)"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NumberedRecordName(c.path, c.attempt), c.expected) << c.path << c.attempt;
+}
+
 }  // namespace
 }  // namespace engine

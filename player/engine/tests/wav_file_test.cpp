@@ -141,6 +141,16 @@ TEST(WavFile, WriterMakesAFileTheReaderTakesBack) {
   EXPECT_FALSE(unwritable.isOpen());
 }
 
+// A file that cannot take the header (a full disk) is not kept open as a
+// recording.
+TEST(WavFile, AFailedHeaderClosesTheFile) {
+  WavWriter w;
+  EXPECT_FALSE(w.Open("/dev/full"));
+  EXPECT_FALSE(w.isOpen());
+  const int16_t frame[2] = {1, 2};
+  EXPECT_FALSE(w.Write(frame, 1));
+}
+
 TEST(WavFile, HeaderFields) {
   const std::vector<uint8_t> h = WavHeader(400);
   ASSERT_EQ(h.size(), 44u);
