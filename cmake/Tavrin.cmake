@@ -80,9 +80,9 @@ endfunction()
 # runs; each name is a CTest resource lock, so two programs that share a
 # thing never run at once:
 #   Prismo.dll, Tonal10.dll   the plug-in's record, shared by every process
-#   KvEngine                  the one engine simulator of the machine
-#   desktop                   the one mouse, the foreground window, windows found by class
-#   vrx_single_instance       the graphic module's single-instance mutex
+#   KvEngine                  the engine's window class: the simulator, or a test's stand-in
+#   desktop                   the one mouse and keyboard, the foreground window
+#   vrx_single_instance       the graphic module's single-instance mutexes and window classes
 function(tavrin_win_test name)
   if(NOT TAVRIN_WIN)
     return()

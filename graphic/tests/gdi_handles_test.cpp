@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "graphic/core/skin_image_win.h"
-#include "graphic/tests/module_host.h"
+#include "tests/support/bitmap_file.h"
 #include "tests/support/wintest.h"
 
 namespace vrx {
@@ -83,7 +83,7 @@ TEST(GdiHandles, SelectionPutsThePreviousObjectBack) {
 TEST(SkinImage, HoldsTheBitmapInItsDcAndReleasesAll) {
   const long before = kv::gdi::LiveObjects();
   const std::string path = wintest::TempFolder() + "image.bmp";
-  ASSERT_TRUE(vrxtest::WriteBitmap(path, 8, 6, RGB(10, 200, 30)));
+  ASSERT_TRUE(wintest::WriteBitmap(path, 8, 6, RGB(10, 200, 30)));
   SkinImage image;
   ASSERT_TRUE(image.Load(path));
   ASSERT_NE(image.dc(), nullptr);

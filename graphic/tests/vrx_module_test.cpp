@@ -6,13 +6,16 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "graphic/tests/module_host.h"
 #include "host/engine_messages.h"
 #include "host/records.h"
+#include "tests/support/wait.h"
 #include "tests/support/wintest.h"
 
 using namespace vrxtest;
+using namespace wintest;
 
 namespace {
 
@@ -30,9 +33,9 @@ bool Topmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_
 
 WINTEST_CHILD(EndsWithoutAWord) {
   ModuleThread m(args.at(0).c_str());
-  CHILD_CHECK(m.loaded());
+  CHILD_CHECK(m.started());
   CHILD_CHECK(m.WaitEnd());
-  ReportBoxes(m);
+  m.ReportBoxes();
   CHILD_CHECK(m.closedBoxes.empty());
   CHILD_CHECK(FindWindowA(kClass, nullptr) == nullptr);
   return 0;
@@ -40,7 +43,7 @@ WINTEST_CHILD(EndsWithoutAWord) {
 
 WINTEST_CHILD(ShowsNoSkin) {
   ModuleThread m("Vrx.dll");
-  CHILD_CHECK(m.loaded());
+  CHILD_CHECK(m.started());
   HWND box = m.WaitMessageBox();
   CHILD_CHECK(box != nullptr);
   const std::string content = MessageBoxContent(box);
@@ -55,9 +58,9 @@ WINTEST_CHILD(ShowsNoSkin) {
 // args: dll, window class, width, height, title
 WINTEST_CHILD(RunsTheSkin) {
   ModuleThread m(args.at(0).c_str());
-  CHILD_CHECK(m.loaded());
+  CHILD_CHECK(m.started());
   HWND window = m.WaitWindow(args.at(1).c_str());
-  ReportBoxes(m);
+  m.ReportBoxes();
   CHILD_CHECK(window != nullptr);
   const SIZE size = WindowSize(window);
   CHILD_CHECK(size.cx == std::stoi(args.at(2)) && size.cy == std::stoi(args.at(3)));
@@ -107,20 +110,23 @@ WINTEST_CHILD(SecondInstances) {
   HWND windowB = firstB.WaitWindow(kClassB);
   CHILD_CHECK(window != nullptr && windowB != nullptr);
   CHILD_CHECK(WindowText(windowB) == "Tavrin FM Player - Varix B 2.39");
-  {
-    ModuleThread second("Vrx.dll");
+  // Each second Activate brings its running window forward from behind the other.
+  for (const auto& [dll, running, other] :
+       {std::tuple{"Vrx.dll", window, windowB}, std::tuple{"VrxB.dll", windowB, window}}) {
+    SetForegroundWindow(other);
+    CHILD_CHECK(WaitUntil([other = other] { return GetForegroundWindow() == other; }));
+    ModuleThread second(dll);
     CHILD_CHECK(second.WaitEnd());
-    ModuleThread secondB("VrxB.dll");
-    CHILD_CHECK(secondB.WaitEnd());
-    CHILD_CHECK(second.closedBoxes.empty() && secondB.closedBoxes.empty());
+    CHILD_CHECK(second.closedBoxes.empty());
+    CHILD_CHECK(WaitUntil([running = running] { return GetForegroundWindow() == running; }));
   }
-  CHILD_CHECK(!first.Ended() && !firstB.Ended());
+  CHILD_CHECK(!first.Finished() && !firstB.Finished());
   CHILD_CHECK(IsWindow(window) && IsWindow(windowB));
   CHILD_CHECK(!Topmost(window));  // brought forward only
   CHILD_CHECK(Topmost(windowB));  // Flags bit 0x01 keeps it on top
   PostMessageA(window, engine::kCloseModule, 0, 0);
   CHILD_CHECK(first.WaitEnd());
-  CHILD_CHECK(!firstB.Ended());
+  CHILD_CHECK(!firstB.Finished());
   PostMessageA(windowB, engine::kCloseModule, 0, 0);
   CHILD_CHECK(firstB.WaitEnd());
   return 0;
@@ -129,9 +135,9 @@ WINTEST_CHILD(SecondInstances) {
 // args: restarts
 WINTEST_CHILD(RestartsWithoutLeaks) {
   ModuleThread m("VrxProbe.dll");
-  CHILD_CHECK(m.loaded());
+  CHILD_CHECK(m.started());
   using LiveFn = long(__cdecl*)();
-  const auto live = reinterpret_cast<LiveFn>(GetProcAddress(m.module(), "VrxLiveGdiObjects"));
+  const auto live = reinterpret_cast<LiveFn>(GetProcAddress(m.dll(), "VrxLiveGdiObjects"));
   CHILD_CHECK(live != nullptr);
   HWND window = m.WaitWindow(kClass);
   CHILD_CHECK(window != nullptr);

@@ -8,9 +8,11 @@
 
 #include "graphic/tests/module_host.h"
 #include "host/engine_messages.h"
+#include "tests/support/wait.h"
 #include "tests/support/wintest.h"
 
 using namespace vrxtest;
+using namespace wintest;
 
 namespace {
 
@@ -27,34 +29,43 @@ constexpr char kAnalyzerBox[] =
 // not hold, by its first key; nothing that the description holds may fail.
 WINTEST_CHILD(SkinBoxes) {
   ModuleThread m("Vrx.dll");
-  CHILD_CHECK(m.loaded());
+  CHILD_CHECK(m.started());
   const std::string description = args.at(3);
   int debugBoxes = 0, analyzerBoxes = 0;
-  HWND window = nullptr;
-  for (DWORD waited = 0; waited < 60000 && !window && !m.Ended(); waited += 10) {
-    if (HWND box = m.MessageBoxNow()) {
-      const std::string content = MessageBoxContent(box);
-      CloseMessageBox(box);
-      if (content == kAnalyzerBox) {
-        ++analyzerBoxes;
-        continue;
-      }
-      const std::size_t open = content.find('['), close = content.find(']');
-      CHILD_CHECK(content.rfind("Varix 2.39|Skin debug message.", 0) == 0);
-      CHILD_CHECK(open != std::string::npos && close != std::string::npos);
-      const std::string section = content.substr(open + 1, close - open - 1);
-      const std::string key = content.substr(close + 1);
-      char keys[4096];
-      const DWORD held = GetPrivateProfileSectionA(section.c_str(), keys, sizeof keys, description.c_str());
-      if (held != 0 || (key.find("WindowX") == std::string::npos && key.find("WindowUpX") == std::string::npos))
-        std::fprintf(stderr, "a section of the skin fails: %s\n", content.c_str());
-      CHILD_CHECK(held == 0);
-      ++debugBoxes;
-      continue;
+  // Every box is answered as it comes; a box that breaks the rules ends the
+  // wait with its line.
+  int fault = 0;
+  const auto answer = [&](const std::string& content) {
+    if (content == kAnalyzerBox) {
+      ++analyzerBoxes;
+      return 0;
     }
-    window = FindWindowA(args.at(0).c_str(), nullptr);
-    Sleep(10);
-  }
+    const std::size_t open = content.find('['), close = content.find(']');
+    CHILD_CHECK(content.rfind("Varix 2.39|Skin debug message.", 0) == 0);
+    CHILD_CHECK(open != std::string::npos && close != std::string::npos);
+    const std::string section = content.substr(open + 1, close - open - 1);
+    const std::string key = content.substr(close + 1);
+    char keys[4096];
+    const DWORD held = GetPrivateProfileSectionA(section.c_str(), keys, sizeof keys, description.c_str());
+    if (held != 0 || (key.find("WindowX") == std::string::npos && key.find("WindowUpX") == std::string::npos))
+      std::fprintf(stderr, "a section of the skin fails: %s\n", content.c_str());
+    CHILD_CHECK(held == 0);
+    ++debugBoxes;
+    return 0;
+  };
+  HWND window = nullptr;
+  WaitUntil(
+      [&] {
+        if (HWND box = m.MessageBoxNow()) {
+          const std::string content = MessageBoxContent(box);
+          CloseMessageBox(box);
+          fault = answer(content);
+        }
+        window = ThreadWindow(m.threadId(), args.at(0).c_str());
+        return fault || window || m.Finished();
+      },
+      60000);
+  CHILD_CHECK(fault == 0);
   std::fprintf(stderr, "%d debug boxes, %d analyzer boxes\n", debugBoxes, analyzerBoxes);
   CHILD_CHECK(window != nullptr);
   CHILD_CHECK(WindowSize(window).cx == std::stoi(args.at(1)) && WindowSize(window).cy == std::stoi(args.at(2)));
@@ -62,7 +73,7 @@ WINTEST_CHILD(SkinBoxes) {
   CHILD_CHECK(analyzerBoxes == std::stoi(args.at(5)));
   PostMessageA(window, engine::kCloseModule, 0, 0);
   CHILD_CHECK(m.WaitEnd());
-  ReportBoxes(m);
+  m.ReportBoxes();
   CHILD_CHECK(m.closedBoxes.empty());
   return 0;
 }

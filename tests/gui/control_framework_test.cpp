@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -27,6 +28,9 @@ namespace {
 using vrx::SkinControl;
 
 constexpr int kW = 200, kH = 80;
+// How long the mouse rests before a tip shows, and where the tip goes.
+constexpr DWORD kTipRestMs = 500;
+constexpr int kTipOffset = 15;
 constexpr COLORREF kPicture = RGB(0, 0, 255);
 // The skin bitmap: background gradient at the top left; below it a blue
 // picture at (0, 100) and its mask at (50, 100), black on the left half.
@@ -152,10 +156,14 @@ class Ticker : public SkinControl {
   void Paint(HDC) override {}
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT*) override {
     if (message != WM_TIMER || !vrx::Timers().Is(wParam, this, kNumber)) return false;
-    if (++ticks == 3) vrx::Timers().Stop(this, kNumber);
+    if (++ticks == 3) {
+      vrx::Timers().Stop(this, kNumber);
+      killed = !KillTimer(vrx::Controls().window(), wParam);  // false: Stop killed it already
+    }
     return true;
   }
   std::atomic<int> ticks{0};
+  std::atomic<bool> killed{false};
 };
 std::vector<Ticker*> g_tickers;
 
@@ -211,7 +219,7 @@ class ControlFramework : public testing::Test {
  protected:
   void SetUp() override {
     g_skinPath = wintest::TempFolder() + "framework.bmp";
-    ASSERT_TRUE(gui::WriteBitmap(g_skinPath, kW, kPicY + kPicH, SkinPixel));
+    ASSERT_TRUE(wintest::WriteBitmap(g_skinPath, kW, kPicY + kPicH, SkinPixel));
     KvIniSetDword("Vrx", "Flags", 0x01);  // on top, no hiding
     KvIniSetDword("Vrx", "X", 300);
     KvIniSetDword("Vrx", "Y", 200);
@@ -219,16 +227,16 @@ class ControlFramework : public testing::Test {
     g_seen.clear();
   }
   HWND Start() {
-    module_ = std::make_unique<gui::ModuleThread>(&FrameworkModule);
+    module_ = std::make_unique<wintest::ModuleThread>(&FrameworkModule);
     HWND w = module_->WaitWindow("QorvVarix");
     module_->WaitIdle();
     return w;
   }
-  HWND Tip() const { return gui::ThreadWindow(module_->threadId(), TOOLTIPS_CLASSA, false); }
+  HWND Tip() const { return wintest::ThreadWindow(module_->threadId(), TOOLTIPS_CLASSA, false); }
 
   wintest::IsolatedSettings settings_;
   gui::EngineWindow engine_;
-  std::unique_ptr<gui::ModuleThread> module_;
+  std::unique_ptr<wintest::ModuleThread> module_;
 };
 
 TEST_F(ControlFramework, MaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
@@ -252,7 +260,7 @@ TEST_F(ControlFramework, MaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
   for (int i = 0; i < 50; ++i) {
     const int before = Picture::paints;
     InvalidateRect(window, nullptr, FALSE);
-    ASSERT_TRUE(gui::WaitUntil([&] { return Picture::paints >= before + 2; }));
+    ASSERT_TRUE(wintest::WaitUntil([&] { return Picture::paints >= before + 2; }));
   }
   ASSERT_TRUE(module_->WaitIdle());
   EXPECT_EQ(kv::gdi::LiveObjects(), held);
@@ -289,26 +297,26 @@ TEST_F(ControlFramework, ATooltipShowsAfterTheRestAndGoesOnAClick) {
   const POINT black = gui::ScreenPoint(window, 60 + 5, 30);
   ASSERT_TRUE(gui::MouseTo(black.x, black.y));
   gui::MouseTo(black.x + 1, black.y);
-  Sleep(1200);
+  ASSERT_TRUE(module_->WaitIdle());
+  ASSERT_TRUE(module_->WaitRest(kTipRestMs + 100));
   EXPECT_FALSE(IsWindowVisible(tip));
 
   const POINT over = gui::ScreenPoint(window, 60 + 30, 30);
   ASSERT_TRUE(gui::MouseTo(over.x, over.y));
   ASSERT_TRUE(module_->WaitIdle());
   EXPECT_FALSE(IsWindowVisible(tip)) << "before the rest";
-  ASSERT_TRUE(gui::WaitUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000));
-  // Tracked at 15 pixels right of and below the cursor. The tooltip control
-  // keeps a tip that is not placed absolutely clear of its tool's rectangle,
-  // so the tip may sit further right, never further left.
+  ASSERT_TRUE(wintest::WaitUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000));
+  // Tracked at 15 pixels right of and below the cursor, which lies clear of
+  // the control's rectangle here.
   const RECT r = gui::WindowRect(tip);
-  EXPECT_GE(r.left, over.x + 15 - 2);
-  EXPECT_NEAR(r.top, over.y + 15, 3);
+  EXPECT_NEAR(r.left, over.x + kTipOffset, 2);
+  EXPECT_NEAR(r.top, over.y + kTipOffset, 2);
   char text[64] = {};
   GetWindowTextA(tip, text, sizeof text);
   EXPECT_STREQ(text, "A picture");
 
   gui::LeftClick(over.x, over.y);
-  ASSERT_TRUE(gui::WaitUntil([&] { return !IsWindowVisible(tip); }, 3000));
+  ASSERT_TRUE(wintest::WaitUntil([&] { return !IsWindowVisible(tip); }, 3000));
 }
 
 TEST_F(ControlFramework, NoTooltipsFlagKeepsRestingTipsAwayButNotAskedOnes) {
@@ -319,11 +327,12 @@ TEST_F(ControlFramework, NoTooltipsFlagKeepsRestingTipsAwayButNotAskedOnes) {
   ASSERT_NE(window, nullptr);
   const POINT over = gui::ScreenPoint(window, 70, 30);
   ASSERT_TRUE(gui::MouseTo(over.x, over.y));
-  Sleep(1200);
+  ASSERT_TRUE(module_->WaitIdle());
+  ASSERT_TRUE(module_->WaitRest(kTipRestMs + 100));
   EXPECT_FALSE(IsWindowVisible(Tip()));
   // Pressed, the control asks for its tip at once, and the press keeps it.
   gui::LeftDown();
-  ASSERT_TRUE(gui::WaitUntil([&] { return IsWindowVisible(Tip()) != FALSE; }, 2000));
+  ASSERT_TRUE(wintest::WaitUntil([&] { return IsWindowVisible(Tip()) != FALSE; }, 2000));
   gui::LeftUp();
 }
 
@@ -347,10 +356,10 @@ TEST_F(ControlFramework, ABusyControlKeepsAMessageFromTheSlotsAbove) {
 }
 
 TEST_F(ControlFramework, AHoveredControlPassesTheMessageOnAndTimersStopAtTheFirst) {
-  g_slots = {3, 9, 12};
-  g_make = [](int slot) -> std::unique_ptr<SkinControl> {
-    if (slot == 12) return std::make_unique<Recorder>(slot, WM_TIMER, vrx::kHoverTip, 0);
-    return std::make_unique<Recorder>(slot, slot == 3 ? WM_LBUTTONDOWN : WM_TIMER, vrx::kHoverTip, 0);
+  // Overlapping, all hovered: 3 and 5 take clicks, 9 and 12 timers.
+  g_slots = {3, 5, 9, 12};
+  g_make = [](int slot) {
+    return std::make_unique<Recorder>(slot, slot < 9 ? WM_LBUTTONDOWN : WM_TIMER, vrx::kHoverTip, 0);
   };
   HWND window = Start();
   ASSERT_NE(window, nullptr);
@@ -358,7 +367,7 @@ TEST_F(ControlFramework, AHoveredControlPassesTheMessageOnAndTimersStopAtTheFirs
   gui::LeftClick(p.x, p.y);
   PostMessageA(window, WM_TIMER, 77, 0);
   ASSERT_TRUE(module_->WaitIdle());
-  EXPECT_EQ(SlotsThatSaw(WM_LBUTTONDOWN), (std::vector<int>{3}));
+  EXPECT_EQ(SlotsThatSaw(WM_LBUTTONDOWN), (std::vector<int>{3, 5}));
   EXPECT_EQ(SlotsThatSaw(WM_TIMER), (std::vector<int>{9}));  // slot 12 never sees it
 }
 
@@ -370,7 +379,7 @@ TEST_F(ControlFramework, AFollowingTipMovesWithTheMouseAndOutlastsAClick) {
   HWND tip = Tip();
   const POINT a = gui::ScreenPoint(window, 40, 30);
   ASSERT_TRUE(gui::MouseTo(a.x, a.y));
-  ASSERT_TRUE(gui::WaitUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000));
+  ASSERT_TRUE(wintest::WaitUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000));
   const RECT before = gui::WindowRect(tip);
   char first[32] = {};
   GetWindowTextA(tip, first, sizeof first);
@@ -378,9 +387,15 @@ TEST_F(ControlFramework, AFollowingTipMovesWithTheMouseAndOutlastsAClick) {
   const POINT b = gui::ScreenPoint(window, 100, 40);
   ASSERT_TRUE(gui::MouseTo(b.x, b.y));
   ASSERT_TRUE(module_->WaitIdle());
+  // The tooltip control keeps a tip that is not placed absolutely clear of
+  // its tool, the control's rectangle: the tip sits at the point, or just
+  // right of the control when the point lies over it.
   const RECT after = gui::WindowRect(tip);
-  EXPECT_NEAR(after.top - before.top, b.y - a.y, 3);
-  EXPECT_GE(after.left, b.x + 15 - 2);
+  EXPECT_NEAR(after.top, b.y + kTipOffset, 2);
+  EXPECT_NEAR(after.top - before.top, b.y - a.y, 2);
+  const int controlRight = gui::ScreenPoint(window, 20 + 160, 0).x;
+  EXPECT_GE(after.left, b.x + kTipOffset - 2);
+  EXPECT_LE(after.left, std::max<LONG>(b.x + kTipOffset, controlRight) + 2);
   char second[32] = {};
   GetWindowTextA(tip, second, sizeof second);
   EXPECT_STRNE(first, second);  // asked anew at the move
@@ -391,7 +406,7 @@ TEST_F(ControlFramework, AFollowingTipMovesWithTheMouseAndOutlastsAClick) {
   // Leaving the control hides it.
   const POINT out = gui::ScreenPoint(window, 5, 5);
   ASSERT_TRUE(gui::MouseTo(out.x, out.y));
-  ASSERT_TRUE(gui::WaitUntil([&] { return !IsWindowVisible(tip); }, 3000));
+  ASSERT_TRUE(wintest::WaitUntil([&] { return !IsWindowVisible(tip); }, 3000));
 }
 
 TEST_F(ControlFramework, ControlsShareTimerNumbersThroughTheTable) {
@@ -405,14 +420,16 @@ TEST_F(ControlFramework, ControlsShareTimerNumbersThroughTheTable) {
   HWND window = Start();
   ASSERT_NE(window, nullptr);
   ASSERT_EQ(g_tickers.size(), 3u);
-  ASSERT_TRUE(gui::WaitUntil([] {
+  ASSERT_TRUE(wintest::WaitUntil([] {
     for (Ticker* t : g_tickers)
       if (t->ticks < 3) return false;
     return true;
   }));
-  Sleep(200);  // stopped: no tick more
   ASSERT_TRUE(module_->WaitIdle());
-  for (Ticker* t : g_tickers) EXPECT_EQ(t->ticks, 3);
+  for (Ticker* t : g_tickers) {
+    EXPECT_EQ(t->ticks, 3);
+    EXPECT_TRUE(t->killed);
+  }
 }
 
 }  // namespace

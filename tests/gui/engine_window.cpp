@@ -1,6 +1,7 @@
 #include "tests/gui/engine_window.h"
 
 #include "host/engine_messages.h"
+#include "tests/support/wait.h"
 
 namespace gui {
 namespace {
@@ -91,14 +92,14 @@ void EngineWindow::Answer(UINT message, LRESULT result) {
   answers_[message] = result;
 }
 
-std::vector<EngineMessage> EngineWindow::Messages() const {
+std::vector<wintest::Message> EngineWindow::Messages() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return messages_;
 }
 
-std::vector<EngineMessage> EngineWindow::Messages(UINT message) const {
-  std::vector<EngineMessage> out;
-  for (const EngineMessage& m : Messages())
+std::vector<wintest::Message> EngineWindow::Messages(UINT message) const {
+  std::vector<wintest::Message> out;
+  for (const wintest::Message& m : Messages())
     if (m.message == message) out.push_back(m);
   return out;
 }
@@ -109,22 +110,12 @@ void EngineWindow::Clear() {
 }
 
 bool EngineWindow::WaitFor(UINT message, size_t count, DWORD timeoutMs) const {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (Messages(message).size() >= count) return true;
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(10);
-  }
+  return wintest::WaitUntil([&] { return Messages(message).size() >= count; }, timeoutMs);
 }
 
 bool EngineWindow::ActivateOther() {
-  if (!PostThreadMessageA(threadId_, kActivateOther, 0, 0)) return false;
-  const DWORD start = GetTickCount();
-  while (GetForegroundWindow() != other_) {
-    if (GetTickCount() - start > 3000) return false;
-    Sleep(10);
-  }
-  return true;
+  return PostThreadMessageA(threadId_, kActivateOther, 0, 0) &&
+         wintest::WaitUntil([&] { return GetForegroundWindow() == other_; }, 3000);
 }
 
 }  // namespace gui

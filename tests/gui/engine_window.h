@@ -11,14 +11,9 @@
 #include <mutex>
 #include <vector>
 
-namespace gui {
+#include "tests/support/message_sequence.h"
 
-struct EngineMessage {
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-  bool sent;  // sent (and answered) rather than posted
-};
+namespace gui {
 
 class EngineWindow {
  public:
@@ -34,8 +29,8 @@ class EngineWindow {
   void Answer(UINT message, LRESULT result);
 
   // Every message from WM_USER upward (and registered ones), in order.
-  std::vector<EngineMessage> Messages() const;
-  std::vector<EngineMessage> Messages(UINT message) const;
+  std::vector<wintest::Message> Messages() const;
+  std::vector<wintest::Message> Messages(UINT message) const;
   void Clear();
   // Waits until `message` has arrived `count` times in all.
   bool WaitFor(UINT message, size_t count = 1, DWORD timeoutMs = 5000) const;
@@ -56,7 +51,7 @@ class EngineWindow {
   HWND window_ = nullptr;
   HWND other_ = nullptr;
   mutable std::mutex mutex_;
-  std::vector<EngineMessage> messages_;
+  std::vector<wintest::Message> messages_;
   std::map<UINT, LRESULT> answers_;
 };
 

@@ -3,6 +3,7 @@
 // pixel reads.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <mutex>
 #include <vector>
 
@@ -18,6 +19,10 @@ constexpr int kProbeX = 200, kProbeY = 150, kProbeW = 160, kProbeH = 100;
 constexpr COLORREF kFill = RGB(10, 200, 30);
 constexpr COLORREF kSpot = RGB(200, 10, 10);
 constexpr RECT kSpotRect{10, 10, 30, 30};
+// Work the probe gives itself: a chain of posted messages, and a timer.
+constexpr UINT kChain = WM_APP + 1;       // wParam: links still to post
+constexpr UINT kStartTimer = WM_APP + 2;  // wParam: period in milliseconds
+constexpr UINT_PTR kProbeTimer = 1;
 
 struct MouseEvent {
   UINT message;
@@ -32,6 +37,8 @@ std::mutex g_mutex;
 std::vector<MouseEvent> g_mouse;
 LRESULT g_frequency = 0;
 POINT g_lastPos{};
+std::atomic<int> g_chainLeft{-1};
+std::atomic<bool> g_timerFired{false};
 
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   HWND engineWindow = FindWindowA(engine::kWindowClass, nullptr);
@@ -57,6 +64,17 @@ LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
       EndPaint(hwnd, &ps);
       return 0;
     }
+    case kChain:
+      g_chainLeft = static_cast<int>(wParam);
+      if (wParam > 0) PostMessageA(hwnd, kChain, wParam - 1, 0);
+      return 0;
+    case kStartTimer:
+      SetTimer(hwnd, kProbeTimer, static_cast<UINT>(wParam), nullptr);
+      return 0;
+    case WM_TIMER:
+      KillTimer(hwnd, kProbeTimer);
+      g_timerFired = true;
+      return 0;
     case WM_LBUTTONDOWN:
       SetCapture(hwnd);
       break;
@@ -119,28 +137,37 @@ TEST(GuiHarness, EngineRecordsAndAnswersFromItsScript) {
   gui::EngineWindow engineWindow;
   ASSERT_TRUE(engineWindow.ok());
   engineWindow.Answer(engine::kGetFrequency, 101700000);
-  {
-    gui::ModuleThread module(&ProbeModule);
-    HWND probe = module.WaitWindow(kProbeClass);
-    ASSERT_NE(probe, nullptr);
-    ASSERT_TRUE(engineWindow.WaitFor(engine::kRegisterWindow));
-    EXPECT_EQ(g_frequency, 101700000);
-    const auto reg = engineWindow.Messages(engine::kRegisterWindow);
-    ASSERT_EQ(reg.size(), 1u);
-    EXPECT_EQ(reinterpret_cast<HWND>(reg[0].wParam), probe);
-    EXPECT_EQ(reg[0].lParam, 1);
-    EXPECT_TRUE(reg[0].sent);
-    EXPECT_TRUE(module.Close());
-  }
-  const auto reg = engineWindow.Messages(engine::kRegisterWindow);
-  ASSERT_EQ(reg.size(), 2u);
-  EXPECT_EQ(reg[1].lParam, 0);
-  EXPECT_EQ(engineWindow.Messages(engine::kGetFrequency).size(), 1u);
+  wintest::ModuleThread module(&ProbeModule);
+  const auto probe = reinterpret_cast<uintptr_t>(module.WaitWindow(kProbeClass));
+  ASSERT_NE(probe, 0u);
+  EXPECT_EQ(g_frequency, 101700000);
+  EXPECT_TRUE(module.Close());
+  EXPECT_TRUE(wintest::MatchesSequence(engineWindow.Messages(),
+                                       {wintest::Sent(engine::kRegisterWindow, probe, 1),
+                                        wintest::Sent(engine::kGetFrequency, 0, 0),
+                                        wintest::Sent(engine::kRegisterWindow, probe, 0)}));
+}
+
+TEST(GuiHarness, IdleMeansNothingLeftQueuedAndARestLetsEarlierTimersRun) {
+  gui::EngineWindow engineWindow;
+  wintest::ModuleThread module(&ProbeModule);
+  HWND probe = module.WaitWindow(kProbeClass);
+  ASSERT_NE(probe, nullptr);
+  // Work that keeps posting more of itself is all done, however long.
+  PostMessageA(probe, kChain, 2000, 0);
+  ASSERT_TRUE(module.WaitIdle());
+  EXPECT_EQ(g_chainLeft, 0);
+  // A timer due before the rest ends has run when the rest ends.
+  PostMessageA(probe, kStartTimer, 300, 0);
+  ASSERT_TRUE(module.WaitIdle());
+  EXPECT_FALSE(g_timerFired);
+  ASSERT_TRUE(module.WaitRest(400));
+  EXPECT_TRUE(g_timerFired);
 }
 
 TEST(GuiHarness, RealInputArrivesAsAUsersWould) {
   gui::EngineWindow engineWindow;
-  gui::ModuleThread module(&ProbeModule);
+  wintest::ModuleThread module(&ProbeModule);
   HWND probe = module.WaitWindow(kProbeClass);
   ASSERT_NE(probe, nullptr);
   ASSERT_TRUE(module.WaitIdle());
@@ -180,7 +207,7 @@ TEST(GuiHarness, RealInputArrivesAsAUsersWould) {
 
 TEST(GuiHarness, WindowPixelsAndPlaceReadBack) {
   gui::EngineWindow engineWindow;
-  gui::ModuleThread module(&ProbeModule);
+  wintest::ModuleThread module(&ProbeModule);
   HWND probe = module.WaitWindow(kProbeClass);
   ASSERT_NE(probe, nullptr);
   ASSERT_TRUE(module.WaitIdle());

@@ -25,12 +25,6 @@ bool CopyMatching(const std::string& from, const std::string& to, const char* pa
   return ok;
 }
 
-std::string ExePath() {
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
-}
-
 std::string FileName(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
 std::string Prepare() {
@@ -40,7 +34,7 @@ std::string Prepare() {
   const std::string source = wintest::InstallFolder();
   CreateDirectoryA(target.c_str(), nullptr);
   CreateDirectoryA((target + kSkinFolder).c_str(), nullptr);
-  bool ok = CopyFileA(ExePath().c_str(), (target + FileName(ExePath())).c_str(), FALSE) != 0;
+  bool ok = CopyFileA(wintest::ExePath().c_str(), (target + FileName(wintest::ExePath())).c_str(), FALSE) != 0;
   if (!source.empty()) {
     ok &= CopyMatching(source, target, "*.exe");  // the host and menu program among them
     ok &= CopyMatching(source, target, "*.dll");
@@ -70,27 +64,10 @@ int RunInInstall(const std::string& testName) {
   const std::string folder = Prepare();
   if (folder.empty()) return -2;
   wintest::IsolatedSettings settings;
-  const std::string exe = folder + FileName(ExePath());
-  std::string command = "\"" + exe + "\" --gtest_filter=" + testName;
   SetEnvironmentVariableA(kInsideVariable, "1");
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  const BOOL started =
-      CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi);
+  wintest::Process copy(folder + FileName(wintest::ExePath()), {"--gtest_filter=" + testName}, folder);
   SetEnvironmentVariableA(kInsideVariable, nullptr);
-  if (!started) return -3;
-  CloseHandle(pi.hThread);
-  DWORD code = 0;
-  if (WaitForSingleObject(pi.hProcess, kScenarioTimeoutMs) != WAIT_OBJECT_0) {
-    TerminateProcess(pi.hProcess, 99);
-    WaitForSingleObject(pi.hProcess, 5000);
-    code = 99;
-  } else {
-    GetExitCodeProcess(pi.hProcess, &code);
-  }
-  CloseHandle(pi.hProcess);
-  return static_cast<int>(code);
+  return copy.started() ? copy.Wait(kScenarioTimeoutMs) : -3;
 }
 
 }  // namespace gui

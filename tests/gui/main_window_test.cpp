@@ -34,11 +34,11 @@ void UseSkin(const std::string& extraGeneral = "") {
 // One run of the module against the recording engine.
 struct Run {
   gui::EngineWindow engine;
-  std::unique_ptr<gui::ModuleThread> module;
+  std::unique_ptr<wintest::ModuleThread> module;
   HWND window = nullptr;
 
   Run() {
-    module = std::make_unique<gui::ModuleThread>("Vrx.dll");
+    module = std::make_unique<wintest::ModuleThread>("Vrx.dll");
     window = module->WaitWindow(kClass);
     module->WaitIdle();
   }
@@ -65,7 +65,7 @@ GUI_SCENARIO(MainWindow, OpensAtTheDefaultPlaceOrTheStoredOne) {
     EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(ex & WS_EX_APPWINDOW);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
-    EXPECT_EQ(gui::Title(run.window), "Tavrin FM Player - Varix 2.39");
+    EXPECT_EQ(wintest::WindowText(run.window), "Tavrin FM Player - Varix 2.39");
     // The class carries the module's own small icon.
     const HICON icon = reinterpret_cast<HICON>(GetClassLongPtrA(run.window, GCLP_HICON));
     ASSERT_NE(icon, nullptr);
@@ -104,7 +104,7 @@ GUI_SCENARIO(MainWindow, OpacityFollowsTheForegroundAndTheColourKeyTheSkin) {
   KvIniSetDword(kSection, "AlphaActive", 222);
   Run run;
   ASSERT_NE(run.window, nullptr);
-  ASSERT_TRUE(gui::WaitUntil([&] { return GetForegroundWindow() == run.window; }));
+  ASSERT_TRUE(wintest::WaitUntil([&] { return GetForegroundWindow() == run.window; }));
   auto layered = gui::LayeredAttributes(run.window);
   ASSERT_TRUE(layered.has_value());
   EXPECT_EQ(layered->alpha, 222);
@@ -120,22 +120,15 @@ GUI_SCENARIO(MainWindow, OpacityFollowsTheForegroundAndTheColourKeyTheSkin) {
 GUI_SCENARIO(MainWindow, RegistersWithTheEngineAndUnregistersAtTheEnd) {
   UseSkin();
   gui::EngineWindow engine;
-  {
-    gui::ModuleThread module("Vrx.dll");
-    HWND window = module.WaitWindow(kClass);
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(engine.WaitFor(engine::kRegisterWindow));
-    auto reg = engine.Messages(engine::kRegisterWindow);
-    EXPECT_EQ(reinterpret_cast<HWND>(reg[0].wParam), window);
-    EXPECT_EQ(reg[0].lParam, 1);
-    EXPECT_TRUE(reg[0].sent);
-    EXPECT_TRUE(module.Close());
-    reg = engine.Messages(engine::kRegisterWindow);
-    ASSERT_EQ(reg.size(), 2u);
-    EXPECT_EQ(reinterpret_cast<HWND>(reg[1].wParam), window);
-    EXPECT_EQ(reg[1].lParam, 0);
-  }
-  EXPECT_TRUE(engine.Messages(engine::kExit).empty());  // ending the module leaves the player running
+  wintest::ModuleThread module("Vrx.dll");
+  const auto window = reinterpret_cast<uintptr_t>(module.WaitWindow(kClass));
+  ASSERT_NE(window, 0u);
+  EXPECT_TRUE(module.Close());
+  // Ending the module leaves the player running: no exit request.
+  EXPECT_TRUE(wintest::MatchesSequence(
+      engine.Messages(),
+      {wintest::Sent(engine::kRegisterWindow, window, 1), wintest::Sent(engine::kRegisterWindow, window, 0)},
+      wintest::Only({engine::kRegisterWindow, engine::kExit})));
 }
 
 GUI_SCENARIO(MainWindow, SystemMenuOffersRestoreMinimizeCloseAndCloseExitsThePlayer) {
@@ -160,9 +153,12 @@ GUI_SCENARIO(MainWindow, SystemMenuOffersRestoreMinimizeCloseAndCloseExitsThePla
 
   PostMessageA(run.window, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(run.module->Finished(5000));
-  const auto exits = run.engine.Messages(engine::kExit);
-  ASSERT_EQ(exits.size(), 1u);
-  EXPECT_FALSE(exits[0].sent);
+  const auto window = reinterpret_cast<uintptr_t>(run.window);
+  EXPECT_TRUE(wintest::MatchesSequence(run.engine.Messages(),
+                                       {wintest::Sent(engine::kRegisterWindow, window, 1),
+                                        wintest::Posted(engine::kExit, 0, 0),
+                                        wintest::Sent(engine::kRegisterWindow, window, 0)},
+                                       wintest::Only({engine::kRegisterWindow, engine::kExit})));
 }
 
 GUI_SCENARIO(MainWindow, ADragMovesTheWindowAndStoresItsPlace) {
@@ -232,11 +228,11 @@ GUI_SCENARIO(MainWindow, AtTheTopEdgeItHidesWhenTheMouseLeavesAndShowsWhenItRetu
   ASSERT_TRUE(gui::MouseTo(450, 20));
   ASSERT_TRUE(run.engine.ActivateOther());
   ASSERT_TRUE(gui::MouseTo(800, 500));
-  ASSERT_TRUE(gui::WaitUntil([&] { return run.rect().top == 10 - kH; }, 5000)) << run.rect().top;
+  ASSERT_TRUE(wintest::WaitUntil([&] { return run.rect().top == 10 - kH; }, 5000)) << run.rect().top;
   EXPECT_EQ(run.rect().left, 400);
   // Back over the visible strip: it slides down again.
   ASSERT_TRUE(gui::MouseTo(450, 5));
-  ASSERT_TRUE(gui::WaitUntil([&] { return run.rect().top == 0; }, 5000)) << run.rect().top;
+  ASSERT_TRUE(wintest::WaitUntil([&] { return run.rect().top == 0; }, 5000)) << run.rect().top;
   EXPECT_EQ(run.rect().left, 400);
 }
 
@@ -296,7 +292,7 @@ GUI_SCENARIO(MainWindow, TheRightClickMenuProgramAnswersThroughItsExitCode) {
   // choosing Close ends it with code 2, and the module closes.
   const POINT p = gui::ScreenPoint(run.window, 50, 40);
   gui::RightClick(p.x, p.y);
-  ASSERT_TRUE(gui::WaitUntil([] {
+  ASSERT_TRUE(wintest::WaitUntil([] {
     HWND menu = FindWindowA("#32768", nullptr);
     return menu && IsWindowVisible(menu);
   }, 10000));
@@ -304,7 +300,12 @@ GUI_SCENARIO(MainWindow, TheRightClickMenuProgramAnswersThroughItsExitCode) {
   gui::KeyDown('C');
   gui::KeyUp('C');
   EXPECT_TRUE(run.module->Finished(10000));
-  EXPECT_TRUE(run.engine.Messages(engine::kExit).empty());  // the player goes on
+  const auto window = reinterpret_cast<uintptr_t>(run.window);
+  EXPECT_TRUE(wintest::MatchesSequence(
+      run.engine.Messages(),
+      {wintest::Sent(engine::kRegisterWindow, window, 1), wintest::Sent(engine::kRegisterWindow, window, 0)},
+      wintest::Only({engine::kRegisterWindow, engine::kExit})))
+      << "the player goes on";
 }
 
 }  // namespace

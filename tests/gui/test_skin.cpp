@@ -1,48 +1,15 @@
 #include "tests/gui/test_skin.h"
 
-#include <cstdint>
-#include <cstring>
-#include <vector>
-
 #include "tests/gui/install_run.h"
 #include "tests/support/wintest.h"
 
 namespace gui {
 
-bool WriteBitmap(const std::string& path, int width, int height, const PixelFn& pixel) {
-  const int stride = (width * 3 + 3) & ~3;
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;  // bottom-up rows
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  info.biSizeImage = static_cast<DWORD>(stride * height);
-  file.bfType = 0x4D42;  // "BM"
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + info.biSizeImage;
-  std::vector<uint8_t> bytes(file.bfSize);
-  std::memcpy(bytes.data(), &file, sizeof file);
-  std::memcpy(bytes.data() + sizeof file, &info, sizeof info);
-  for (int y = 0; y < height; ++y) {
-    uint8_t* row = bytes.data() + file.bfOffBits + static_cast<size_t>(height - 1 - y) * stride;
-    for (int x = 0; x < width; ++x) {
-      const COLORREF c = pixel(x, y);
-      row[x * 3] = GetBValue(c);
-      row[x * 3 + 1] = GetGValue(c);
-      row[x * 3 + 2] = GetRValue(c);
-    }
-  }
-  return wintest::WriteFileBytes(path, bytes.data(), bytes.size());
-}
-
-std::string WriteSkin(const std::string& name, int width, int height, const PixelFn& pixel,
+std::string WriteSkin(const std::string& name, int width, int height, const wintest::PixelFn& pixel,
                       const std::string& description) {
   const std::string folder = Install() + "Varix\\";
   CreateDirectoryA(folder.c_str(), nullptr);
-  if (!WriteBitmap(folder + name + ".bmp", width, height, pixel)) return {};
+  if (!wintest::WriteBitmap(folder + name + ".bmp", width, height, pixel)) return {};
   if (!wintest::WriteFileText(folder + name + ".txt", description)) return {};
   return name + ".bmp";
 }

@@ -2,20 +2,15 @@
 // description, written into the install folder's Varix folder.
 #pragma once
 
-#include <windows.h>
-
-#include <functional>
 #include <string>
+
+#include "tests/support/bitmap_file.h"
 
 namespace gui {
 
-using PixelFn = std::function<COLORREF(int x, int y)>;
-
-bool WriteBitmap(const std::string& path, int width, int height, const PixelFn& pixel);
-
 // Writes Varix\<name>.bmp and Varix\<name>.txt into the install folder and
 // returns the bitmap's file name, the value for the module's Skin setting.
-std::string WriteSkin(const std::string& name, int width, int height, const PixelFn& pixel,
+std::string WriteSkin(const std::string& name, int width, int height, const wintest::PixelFn& pixel,
                       const std::string& description);
 
 }  // namespace gui

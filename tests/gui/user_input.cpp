@@ -1,5 +1,7 @@
 #include "tests/gui/user_input.h"
 
+#include "tests/support/wait.h"
+
 namespace gui {
 namespace {
 
@@ -39,13 +41,13 @@ void SendKey(WORD vk, DWORD flags) {
 }
 
 bool WaitCursor(int x, int y) {
-  POINT p{};
-  for (int i = 0; i < 50; ++i) {
-    GetCursorPos(&p);
-    if (p.x == x && p.y == y) return true;
-    Sleep(5);
-  }
-  return false;
+  return wintest::WaitUntil(
+      [&] {
+        POINT p{};
+        GetCursorPos(&p);
+        return p.x == x && p.y == y;
+      },
+      250);
 }
 
 }  // namespace

@@ -11,18 +11,6 @@ RECT WindowRect(HWND hwnd) {
 LONG_PTR Style(HWND hwnd) { return GetWindowLongPtrA(hwnd, GWL_STYLE); }
 LONG_PTR ExStyle(HWND hwnd) { return GetWindowLongPtrA(hwnd, GWL_EXSTYLE); }
 
-std::string ClassName(HWND hwnd) {
-  char name[256] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
-}
-
-std::string Title(HWND hwnd) {
-  char text[512] = {};
-  GetWindowTextA(hwnd, text, sizeof text);
-  return text;
-}
-
 std::optional<Layered> LayeredAttributes(HWND hwnd) {
   Layered l{};
   if (!GetLayeredWindowAttributes(hwnd, &l.key, &l.alpha, &l.flags)) return std::nullopt;

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace gui {
@@ -14,8 +13,6 @@ namespace gui {
 RECT WindowRect(HWND hwnd);
 LONG_PTR Style(HWND hwnd);
 LONG_PTR ExStyle(HWND hwnd);
-std::string ClassName(HWND hwnd);
-std::string Title(HWND hwnd);
 
 struct Layered {
   COLORREF key;
@@ -32,16 +29,5 @@ struct Pixels {
   COLORREF at(int x, int y) const { return colours[static_cast<size_t>(y) * width + x]; }
 };
 Pixels CaptureClient(HWND hwnd);
-
-// Waits until pred() holds, up to timeoutMs.
-template <class Pred>
-bool WaitUntil(Pred pred, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!pred()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(10);
-  }
-  return true;
-}
 
 }  // namespace gui

@@ -35,33 +35,6 @@ std::string Quote(const std::string& arg) {
   return out + "\"";
 }
 
-HANDLE StartChild(const char* name, const ChildArgs& args, DWORD* id) {
-  char exe[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  std::string command = Quote(exe);
-  for (const std::string& a : ChildArgs{kChildFlag, name}) command.append(" ").append(Quote(a));
-  for (const std::string& a : args) command.append(" ").append(Quote(a));
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-    return nullptr;
-  CloseHandle(pi.hThread);
-  if (id) *id = pi.dwProcessId;
-  return pi.hProcess;
-}
-
-int WaitExit(HANDLE process, DWORD timeoutMs) {
-  if (WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) {
-    TerminateProcess(process, 99);
-    WaitForSingleObject(process, 5000);
-    return -1;
-  }
-  DWORD code = 0;
-  GetExitCodeProcess(process, &code);
-  return static_cast<int>(code);
-}
-
 void DeleteFolder(const std::string& folder) {
   std::string from = folder;
   from.append(2, '\0');  // double-NUL list of one
@@ -89,21 +62,46 @@ int RunChild(const char* name, const ChildArgs& args, DWORD timeoutMs) {
   return child.started() ? child.Wait(timeoutMs) : -1;
 }
 
-ChildProcess::ChildProcess(const char* name, const ChildArgs& args) { process_ = StartChild(name, args, &id_); }
-
-ChildProcess::~ChildProcess() {
-  if (process_) {
-    Wait();
-  }
+Process::Process(const std::string& exe, const std::vector<std::string>& args, const std::string& folder) {
+  std::string command = Quote(exe);
+  for (const std::string& a : args) command.append(" ").append(Quote(a));
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &si, &pi))
+    return;
+  CloseHandle(pi.hThread);
+  process_ = pi.hProcess;
+  id_ = pi.dwProcessId;
 }
 
-int ChildProcess::Wait(DWORD timeoutMs) {
+Process::~Process() {
+  if (process_) Wait();
+}
+
+int Process::Wait(DWORD timeoutMs) {
   if (!process_) return -1;
-  const int code = WaitExit(process_, timeoutMs);
+  int code = -1;
+  if (WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0) {
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process_, &exitCode);
+    code = static_cast<int>(exitCode);
+  } else {
+    TerminateProcess(process_, 99);
+    WaitForSingleObject(process_, 5000);
+  }
   CloseHandle(process_);
   process_ = nullptr;
   return code;
 }
+
+ChildProcess::ChildProcess(const char* name, const ChildArgs& args, const std::string& exe, const std::string& folder)
+    : Process(exe, [&] {
+        ChildArgs all{kChildFlag, name};
+        all.insert(all.end(), args.begin(), args.end());
+        return all;
+      }(), folder) {}
 
 IsolatedSettings::IsolatedSettings() {
   static std::atomic<int> counter{0};
@@ -120,6 +118,12 @@ IsolatedSettings::~IsolatedSettings() {
   RegDeleteTreeA(HKEY_CURRENT_USER, root_.c_str());
   RegDeleteKeyA(HKEY_CURRENT_USER, root_.c_str());
   SetEnvironmentVariableA("KVINI_ROOT", hadPrevious_ ? previous_.c_str() : nullptr);
+}
+
+std::string ExePath() {
+  char exe[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  return exe;
 }
 
 std::string ExeFolder() { return kv::ProgramFolder(); }

@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace wintest {
 
 using ChildArgs = std::vector<std::string>;
+std::string ExePath();  // this program's file
 using ChildFn = int (*)(const ChildArgs& args);
 
 struct ChildRegistrar {
@@ -23,19 +25,26 @@ struct ChildRegistrar {
   static const wintest::ChildRegistrar name##_registrar(#name, &name); \
   static int name([[maybe_unused]] const wintest::ChildArgs& args)
 
-// Runs a registered child and waits for it; returns its exit code, or -1
-// when it could not start or did not end within the time-out.
-int RunChild(const char* name, const ChildArgs& args = {}, DWORD timeoutMs = 60000);
+// In a child: report a failed condition and return its line as exit code.
+#define CHILD_CHECK(condition)                                                     \
+  do {                                                                             \
+    if (!(condition)) {                                                            \
+      std::fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #condition); \
+      return __LINE__;                                                             \
+    }                                                                              \
+  } while (0)
 
-// A child started without waiting; the destructor waits and closes it.
-class ChildProcess {
+// A program started with arguments (quoted here) in a folder (empty: this
+// one's); the destructor waits for it.
+class Process {
  public:
-  ChildProcess(const char* name, const ChildArgs& args = {});
-  ChildProcess(const ChildProcess&) = delete;
-  ChildProcess& operator=(const ChildProcess&) = delete;
-  ~ChildProcess();
+  Process(const std::string& exe, const std::vector<std::string>& args, const std::string& folder = {});
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+  ~Process();
   bool started() const { return process_ != nullptr; }
-  int Wait(DWORD timeoutMs = 60000);  // exit code, or -1 on time-out
+  // The exit code, or -1 when it did not end in time (it is ended then).
+  int Wait(DWORD timeoutMs = 60000);
   HANDLE handle() const { return process_; }
   DWORD id() const { return id_; }
 
@@ -43,6 +52,18 @@ class ChildProcess {
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
 };
+
+// Runs a registered child of this program (or of its copy `exe`), without
+// waiting.
+class ChildProcess : public Process {
+ public:
+  ChildProcess(const char* name, const ChildArgs& args = {}, const std::string& exe = ExePath(),
+               const std::string& folder = {});
+};
+
+// Runs a registered child and waits for it; returns its exit code, or -1
+// when it could not start or did not end within the time-out.
+int RunChild(const char* name, const ChildArgs& args = {}, DWORD timeoutMs = 60000);
 
 // Points KVINI_ROOT at a fresh registry key for the life of the object, so
 // the test and every child it starts share settings no other test sees.

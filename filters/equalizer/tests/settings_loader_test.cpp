@@ -2,32 +2,20 @@
 // change a word, a stored bypass of 0 never clears one.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "filters/equalizer/settings_loader.h"
+#include "tests/support/fake_settings.h"
 
 namespace {
 
-class MapSettings final : public SettingsReader {
- public:
-  std::map<std::string, uint32_t> dwords;
-  std::optional<uint32_t> Dword(const char* section, const char* key) const override {
-    if (std::string(section) != "Tonal10") return std::nullopt;
-    const auto it = dwords.find(key);
-    if (it == dwords.end()) return std::nullopt;
-    return it->second;
-  }
-  std::optional<std::string> String(const char*, const char*) const override { return std::nullopt; }
-  std::optional<std::vector<uint8_t>> Binary(const char*, const char*) const override { return std::nullopt; }
-};
-
 TEST(SettingsLoader, EveryKeyLandsInItsWord) {
-  MapSettings store;
-  store.dwords = {{"LDisable", 1}, {"RDisable", 7}, {"LAmp", 150}, {"RAmp", static_cast<uint32_t>(-100)}};
+  wintest::FakeSettings store;
+  store.dwords = {{{"Tonal10", "LDisable"}, 1}, {{"Tonal10", "RDisable"}, 7}, {{"Tonal10", "LAmp"}, 150},
+                  {{"Tonal10", "RAmp"}, static_cast<uint32_t>(-100)}};
   for (int b = 0; b < kEqBands; ++b) {
-    store.dwords["LFreq" + std::to_string(b)] = static_cast<uint32_t>(10 * b - 40);
-    store.dwords["RFreq" + std::to_string(b)] = static_cast<uint32_t>(400 - b);
+    store.dwords[{"Tonal10", "LFreq" + std::to_string(b)}] = static_cast<uint32_t>(10 * b - 40);
+    store.dwords[{"Tonal10", "RFreq" + std::to_string(b)}] = static_cast<uint32_t>(400 - b);
   }
   EqualizerShared shared{};
   eq::LoadSettings(store, shared);
@@ -42,8 +30,8 @@ TEST(SettingsLoader, EveryKeyLandsInItsWord) {
 }
 
 TEST(SettingsLoader, MissingKeysAndZeroBypassLeaveWordsAlone) {
-  MapSettings store;
-  store.dwords = {{"LDisable", 0}, {"LAmp", 0}, {"RFreq9", 25}};
+  wintest::FakeSettings store;
+  store.dwords = {{{"Tonal10", "LDisable"}, 0}, {{"Tonal10", "LAmp"}, 0}, {{"Tonal10", "RFreq9"}, 25}};
   EqualizerShared shared{};
   shared.left.disable = 1;
   shared.left.amp = 33;

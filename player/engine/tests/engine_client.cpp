@@ -4,6 +4,7 @@
 
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
+#include "tests/support/windows_found.h"
 #include "tests/support/wintest.h"
 
 namespace enginetest {
@@ -12,38 +13,12 @@ namespace {
 constexpr DWORD kStartMs = 15000;
 constexpr DWORD kExitMs = 10000;
 
-struct Search {
-  DWORD process;
-  const char* className;
-  bool visibleOnly;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND w, LPARAM p) {
-  auto* s = reinterpret_cast<Search*>(p);
-  char name[64] = {};
-  GetClassNameA(w, name, sizeof name);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(w, &owner);
-  if (owner == s->process && lstrcmpA(name, s->className) == 0 && (!s->visibleOnly || IsWindowVisible(w))) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 std::map<HWND, RecordingWindow*>& Windows() {
   static std::map<HWND, RecordingWindow*> windows;
   return windows;
 }
 
 }  // namespace
-
-HWND FindProcessWindow(DWORD process, const char* className, bool visibleOnly) {
-  Search s{process, className, visibleOnly, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
 
 EngineProcess::EngineProcess(const std::string& arguments) {
   const std::string exe = wintest::InstallFolder() + "KvEngine.exe";
@@ -58,7 +33,7 @@ EngineProcess::EngineProcess(const std::string& arguments) {
   // Found by its process, so that no other window of the class is mistaken for it.
   PumpUntil(
       [&] {
-        window_ = FindProcessWindow(id_, engine::kWindowClass);
+        window_ = wintest::ProcessWindow(id_, engine::kWindowClass, false);
         return window_ != nullptr || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
       },
       kStartMs);

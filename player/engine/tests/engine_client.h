@@ -57,10 +57,6 @@ class RecordingWindow {
   std::vector<Received> received_;
 };
 
-// A top-level window of this class in that process (visible ones only when
-// asked), or null.
-HWND FindProcessWindow(DWORD process, const char* className, bool visibleOnly = false);
-
 // Pumps this thread's messages until the test holds or the time is up.
 bool PumpUntil(const std::function<bool()>& test, DWORD timeoutMs = 5000);
 void PumpFor(DWORD ms);

@@ -1,0 +1,79 @@
+// A graphic module's Activate run on a thread of its own, as a host program
+// runs it, with waits on what that thread does: its windows, its message
+// boxes, its end, and its being idle.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+namespace wintest {
+
+class ModuleThread {
+ public:
+  using Entry = void(__cdecl*)();
+
+  // Loads the DLL by name and runs its Activate.
+  explicit ModuleThread(const char* dll);
+  // Runs a function of the test program in the module's place.
+  explicit ModuleThread(Entry entry);
+  ModuleThread(const ModuleThread&) = delete;
+  ModuleThread& operator=(const ModuleThread&) = delete;
+  // Closes the module if it still runs; a module that will not end is cut
+  // off and its DLL left loaded, since its code may still be running.
+  ~ModuleThread();
+
+  bool started() const { return thread_ != nullptr; }
+  HMODULE dll() const { return dll_; }
+  DWORD threadId() const { return threadId_; }
+
+  // A visible top-level window of the thread of this class (null: any) other
+  // than `other`, once it exists; null when the module ends or shows a
+  // message box first.
+  HWND WaitWindow(const char* className = nullptr, HWND other = nullptr, DWORD timeoutMs = 20000) const;
+  HWND MessageBoxNow() const;
+  HWND WaitMessageBox(DWORD timeoutMs = 20000) const;
+
+  // Waits until the thread has handled everything queued for it (input,
+  // posted and sent messages, painting); true at once when it has ended.
+  bool WaitIdle(DWORD timeoutMs = 10000) const;
+  // Lets `ms` pass on the thread's own timers: returns once a timer of that
+  // period, started now on the thread, has fired and the thread is idle, so
+  // every timer of the module that was due before it has run.
+  bool WaitRest(DWORD ms, DWORD timeoutMs = 10000) const;
+
+  // Whether Activate has returned, waiting up to timeoutMs.
+  bool Finished(DWORD timeoutMs = 0) const;
+  // Waits for the end, pressing OK in every message box meanwhile; their
+  // contents go to closedBoxes.
+  bool WaitEnd(DWORD timeoutMs = 20000);
+  // The engine's close request (0xC00), then WaitEnd.
+  bool Close(DWORD timeoutMs = 10000);
+  // Prints the boxes closed and any still open, for a failing child.
+  void ReportBoxes() const;
+
+  std::vector<std::string> closedBoxes;
+
+ private:
+  friend struct ModuleHook;
+  static DWORD WINAPI Run(void* self);
+  void Start();
+  // Posts a probe to the thread and waits until the thread has taken it.
+  bool Probe(LPARAM rest, DWORD timeoutMs) const;
+
+  HMODULE dll_ = nullptr;
+  Entry entry_ = nullptr;
+  HANDLE thread_ = nullptr;
+  HANDLE ready_ = nullptr;
+  DWORD threadId_ = 0;
+  mutable std::atomic<long> probes_{0};
+  std::atomic<long> taken_{0};      // the last probe the thread took
+  std::atomic<long> idleAt_{0};     // the last probe taken with nothing behind it
+  std::atomic<long> restedAt_{0};   // the last probe whose rest timer has fired
+  UINT_PTR restTimer_ = 0;          // module thread only
+  long restProbe_ = 0;              // module thread only
+};
+
+}  // namespace wintest
