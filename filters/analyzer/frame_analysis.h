@@ -27,10 +27,9 @@ int8_t WaveformByte(int sample, bool eightBit, const AnalyzerSettings& s);
 double SpectrumNormaliser(const AnalyzerSettings& s, bool eightBit);
 
 // Spectrum byte of one transform element x: |trunc(x * 255 / n)| + BSpec,
-// 255 when that exceeds 255, else its low byte. scale is 255 / n (the
-// element is multiplied by it: the transform's own round-off is larger than
-// the difference that makes).
-uint8_t SpectrumByte(double x, double scale, int32_t base);
+// 255 when that exceeds 255, else its low byte. Multiplied, then divided: a
+// reciprocal 255 / n can land a hair below an exact step and show one less.
+uint8_t SpectrumByte(double x, double normaliser, int32_t base);
 
 class FrameAnalysis {
  public:
@@ -58,8 +57,8 @@ class FrameAnalysis {
   AnalyzerSettings settings_;
   bool haveSettings_ = false;
   int8_t waveTable_[256] = {};  // waveform byte of every sample value -128..127, at value + 128
-  double scale8_ = 0, scale16_ = 0;  // 255 / normaliser
-  double scale_ = 0;                 // the one of the current frame
+  double norm8_ = 1, norm16_ = 1;  // SpectrumNormaliser of each width
+  double norm_ = 1;                 // the one of the current frame
 
   void* plan_ = nullptr;        // fftw_plan
   double* input_ = nullptr;     // two channels of kFrameLength, one fftw_malloc block
