@@ -22,8 +22,6 @@ constexpr uint32_t kBinStride = 292;             // 4672 bytes, at least kHalfBi
 static_assert(kInputStride * sizeof(double) % 64 == 0 && kBinStride * sizeof(fftw_complex) % 64 == 0);
 static_assert(kBinStride >= kHalfBins + 1);
 
-fftw_plan Plan(void* p) { return static_cast<fftw_plan>(p); }
-
 // count bytes min(trunc(min(|x| * 255 / n, 256)) + base, 255) of the doubles
 // x = from[0], from[stride], from[2 * stride], ... for a base of 0..255.
 void ClampedBytes(const double* from, int stride, uint32_t count, double n, int base, uint8_t* to) {
@@ -71,23 +69,20 @@ uint8_t SpectrumByte(double x, double normaliser, int32_t base) {
 
 bool FrameAnalysis::Prepare() {
   if (plan_) return true;
-  input_ = static_cast<double*>(fftw_malloc(sizeof(double) * kInputStride * 2));
-  bins_ = static_cast<double(*)[2]>(fftw_malloc(sizeof(fftw_complex) * kBinStride * 2));
+  input_ = filters::AllocateFftw<double>(kInputStride * 2);
+  bins_ = filters::AllocateFftw<fftw_complex>(kBinStride * 2);
   if (input_ && bins_) {
-    std::memset(input_, 0, sizeof(double) * kInputStride * 2);
-    plan_ = fftw_plan_dft_r2c_1d(static_cast<int>(kFrameLength), input_, bins_, FFTW_ESTIMATE);
+    std::memset(input_.get(), 0, sizeof(double) * kInputStride * 2);
+    plan_.reset(fftw_plan_dft_r2c_1d(static_cast<int>(kFrameLength), input_.get(), bins_.get(), FFTW_ESTIMATE));
   }
   if (!plan_) Release();
-  return plan_ != nullptr;
+  return static_cast<bool>(plan_);
 }
 
 void FrameAnalysis::Release() {
-  if (plan_) fftw_destroy_plan(Plan(plan_));
-  fftw_free(input_);
-  fftw_free(bins_);
-  plan_ = nullptr;
-  input_ = nullptr;
-  bins_ = nullptr;
+  plan_.reset();
+  input_.reset();
+  bins_.reset();
 }
 
 void FrameAnalysis::UseSettings(const AnalyzerSettings& s) {
@@ -143,7 +138,7 @@ void FrameAnalysis::Analyze(const filters::StreamFormat& format, const uint8_t* 
   UseSettings(s);
   const bool stereo = format.channels == 2;
   norm_ = format.bitsPerSample == 8 ? norm8_ : norm16_;
-  double* const input[2] = {input_, input_ + kInputStride};
+  double* const input[2] = {input_.get(), input_.get() + kInputStride};
   int8_t* const wave[2] = {out.waveLeft, out.waveRight};
   const bool eight = format.bitsPerSample == 8;
   if (stereo) {
@@ -152,11 +147,11 @@ void FrameAnalysis::Analyze(const filters::StreamFormat& format, const uint8_t* 
     eight ? DecodeWithWave<1, true>(frame, waveTable_, input, wave) : DecodeWithWave<1, false>(frame, waveTable_, input, wave);
   }
 
-  fftw_execute_dft_r2c(Plan(plan_), input[0], bins_);
-  SpectrumRow(bins_, out.spectrumLeft);
+  fftw_execute_dft_r2c(plan_.get(), input[0], bins_.get());
+  SpectrumRow(bins_.get(), out.spectrumLeft);
   if (stereo) {
-    fftw_execute_dft_r2c(Plan(plan_), input[1], bins_ + kBinStride);
-    SpectrumRow(bins_ + kBinStride, out.spectrumRight);
+    fftw_execute_dft_r2c(plan_.get(), input[1], bins_.get() + kBinStride);
+    SpectrumRow(bins_.get() + kBinStride, out.spectrumRight);
   } else {
     std::memcpy(out.waveRight, out.waveLeft, kFrameLength);
     std::memcpy(out.spectrumRight, out.spectrumLeft, kFrameLength);

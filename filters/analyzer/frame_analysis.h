@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "filters/analyzer/analyzer_settings.h"
+#include "filters/common/fftw_owner.h"
 #include "filters/common/stream_format.h"
 #include "host/records.h"
 
@@ -36,13 +37,12 @@ class FrameAnalysis {
   FrameAnalysis() = default;
   FrameAnalysis(const FrameAnalysis&) = delete;
   FrameAnalysis& operator=(const FrameAnalysis&) = delete;
-  ~FrameAnalysis() { Release(); }
 
   // Plans the transform (estimate flag, never measures) and allocates its
   // buffers; false when FFTW could not. Not thread-safe (FFTW's planner).
   bool Prepare();
   void Release();
-  bool prepared() const { return plan_ != nullptr; }
+  bool prepared() const { return static_cast<bool>(plan_); }
 
   // Fills out from one frame of format's interleaved bytes (FrameBytes of it).
   // Mono goes into both rows of each kind. Allocates nothing.
@@ -60,9 +60,9 @@ class FrameAnalysis {
   double norm8_ = 1, norm16_ = 1;  // SpectrumNormaliser of each width
   double norm_ = 1;                 // the one of the current frame
 
-  void* plan_ = nullptr;        // fftw_plan
-  double* input_ = nullptr;     // two channels of kFrameLength, one fftw_malloc block
-  double (*bins_)[2] = nullptr;  // two channels of kHalfBins + 1 complex bins
+  filters::FftwArray<double> input_;        // two channels of kFrameLength
+  filters::FftwArray<fftw_complex> bins_;  // two channels of kHalfBins + 1 complex bins
+  filters::FftwPlan plan_;
 };
 
 }  // namespace prismo

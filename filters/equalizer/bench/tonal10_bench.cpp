@@ -13,7 +13,7 @@
 
 #include "filters/equalizer/bench/allocation_counter_win.h"
 #include "filters/equalizer/bench/bench_signal.h"
-#include "filters/equalizer/fftw_handles.h"
+#include "filters/common/fftw_owner.h"
 #include "host/records.h"
 
 namespace {
@@ -99,10 +99,12 @@ bool Measure(int n, Measurement& m) {
   m.setUpAllocations = counter.count();
 
   // The bare pair: two forward and two backward halfcomplex transforms.
-  eq::FftwArray<double> in(n), spectrum(n), out(n);
+  const auto in = filters::AllocateFftw<double>(n), spectrum = filters::AllocateFftw<double>(n),
+             out = filters::AllocateFftw<double>(n);
+  if (!in || !spectrum || !out) return false;
   for (int j = 0; j < n; ++j) in.get()[j] = static_cast<int16_t>(pristine[4 * j] | pristine[4 * j + 1] << 8);
-  eq::FftwPlan r2hc(fftw_plan_r2r_1d(n, in.get(), spectrum.get(), FFTW_R2HC, FFTW_ESTIMATE));
-  eq::FftwPlan hc2r(fftw_plan_r2r_1d(n, spectrum.get(), out.get(), FFTW_HC2R, FFTW_ESTIMATE));
+  filters::FftwPlan r2hc(fftw_plan_r2r_1d(n, in.get(), spectrum.get(), FFTW_R2HC, FFTW_ESTIMATE));
+  filters::FftwPlan hc2r(fftw_plan_r2r_1d(n, spectrum.get(), out.get(), FFTW_HC2R, FFTW_ESTIMATE));
   if (!r2hc || !hc2r) return false;
   const auto bareOnce = [&] {
     for (int c = 0; c < 2; ++c) {
