@@ -91,13 +91,14 @@ bool AnalyzerSession::StartWorker() {
   HMODULE self = nullptr;
   if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&WorkerEntry), &self))
     return false;
+  kv::Library reference(self);  // given back here unless the worker takes it
   workerModule_ = self;
   worker_.reset(CreateThread(nullptr, 0, &WorkerEntry, this, 0, nullptr));
   if (!worker_) {
     workerModule_ = nullptr;
-    FreeLibrary(self);
     return false;
   }
+  reference.release();  // the worker's now, dropped by FreeLibraryAndExitThread
   return true;
 }
 
