@@ -14,11 +14,28 @@ bool AnalyzerSession::Requested() const {
   return static_cast<const volatile int32_t&>(shared_.request) != 0;
 }
 
+AnalyzerSession::LifeHold::LifeHold(AnalyzerSession& s) {
+  if (!s.life_) s.life_.reset(CreateMutexA(nullptr, FALSE, nullptr));
+  if (!s.life_) return;
+  const DWORD r = WaitForSingleObject(s.life_.get(), INFINITE);
+  if (r == WAIT_OBJECT_0 || r == WAIT_ABANDONED) held_ = s.life_.get();
+}
+
+AnalyzerSession::LifeHold::~LifeHold() {
+  if (held_) ReleaseMutex(held_);
+}
+
 int32_t AnalyzerSession::Filter(const FilterBlock* block) {
   if (!filters::IsPcmBlock(block)) return kFilterRefused;
   if (failed_.load()) return kFilterSystemError;
+  const LifeHold hold(*this);
+  if (!hold) return kFilterSystemError;
+  return FilterHeld(block);
+}
+
+int32_t AnalyzerSession::FilterHeld(const FilterBlock* block) {
   if (!Requested()) {
-    Cleanup();
+    CleanupHeld();
     return kFilterOk;
   }
   if (!setUp_) {
@@ -51,7 +68,7 @@ int32_t AnalyzerSession::SetUp(const FilterBlock& block) {
   if (!previous_) previous_.reset(static_cast<uint8_t*>(std::calloc(bytes, 1)));
   if (!newest_) newest_.reset(static_cast<uint8_t*>(std::calloc(bytes, 1)));
   if (!previous_ || !newest_) {
-    Cleanup();
+    CleanupHeld();
     return kFilterNoMemory;
   }
   if (!stop_) stop_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
@@ -61,7 +78,7 @@ int32_t AnalyzerSession::SetUp(const FilterBlock& block) {
   // The plan before the worker, so that the worker never meets a missing plan.
   const bool made = stop_ && newBlock_ && lock_.Create() && analysis_.Prepare() && (worker_ || StartWorker());
   if (!made) {
-    Cleanup();
+    CleanupHeld();
     return kFilterSystemError;
   }
   setUp_ = true;
@@ -74,17 +91,24 @@ bool AnalyzerSession::StartWorker() {
   HMODULE self = nullptr;
   if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&WorkerEntry), &self))
     return false;
+  kv::Library reference(self);  // given back here unless the worker takes it
   workerModule_ = self;
   worker_.reset(CreateThread(nullptr, 0, &WorkerEntry, this, 0, nullptr));
   if (!worker_) {
     workerModule_ = nullptr;
-    FreeLibrary(self);
     return false;
   }
+  reference.release();  // the worker's now, dropped by FreeLibraryAndExitThread
   return true;
 }
 
 void AnalyzerSession::Cleanup() {
+  // Without the mutex (it could not be made) nothing was ever set up here.
+  const LifeHold hold(*this);
+  CleanupHeld();
+}
+
+void AnalyzerSession::CleanupHeld() {
   if (worker_) {
     stopping_.store(true);
     SetEvent(stop_.get());
@@ -101,6 +125,7 @@ void AnalyzerSession::ReleaseOnUnload(bool processExit) {
     return;
   }
   ReleaseAll();
+  life_.reset();
 }
 
 void AnalyzerSession::ReleaseAll() {
@@ -134,19 +159,38 @@ AnalyzerSession::Wake AnalyzerSession::WaitSet(DWORD timeoutMs) const {
   }
 }
 
+AnalyzerSession::Wake AnalyzerSession::Retire() {
+  // Stop and new block first, as in every wait: the mutex is taken only while
+  // neither is set, and neither can be set while this thread holds it.
+  const HANDLE set[3] = {stop_.get(), newBlock_.get(), life_.get()};
+  switch (WaitForMultipleObjects(3, set, FALSE, INFINITE)) {
+    case WAIT_OBJECT_0: return Wake::Stop;
+    case WAIT_OBJECT_0 + 1: return Wake::NewBlock;
+    case WAIT_OBJECT_0 + 2:
+    case WAIT_ABANDONED_0 + 2: break;
+    default: return Wake::Failed;
+  }
+  const HANDLE life = life_.get();
+  ReleaseAll();  // this thread's handle and events too; nothing waits on them now
+  ReleaseMutex(life);
+  return Wake::Retired;  // from here on nothing of the session is touched
+}
+
 void AnalyzerSession::RunWorker() {
-  Wake wake = WaitSet(INFINITE);
+  Wake wake = WaitSet(kIdleReleaseMs);  // set-up stores a block at once
   for (;;) {
     switch (wake) {
-      case Wake::Stop: return;
+      case Wake::Stop:
+      case Wake::Retired: return;
       case Wake::NewBlock: break;
+      case Wake::Timeout: wake = Retire(); continue;
       default: Fail(); return;
     }
     wake = ShowBlock();
     // A newer block goes straight on: waiting again would only see the
     // new-block event still set (and the stop event is checked first in
     // every wait, so a stop is never passed over).
-    if (wake == Wake::Timeout) wake = WaitSet(INFINITE);
+    if (wake == Wake::Timeout) wake = WaitSet(kIdleReleaseMs);
   }
 }
 

@@ -7,6 +7,15 @@
 // the lock reads two flags that mirror them: the stop flag is raised before
 // the stop event is set, and the pending-block flag changes only together with
 // the new-block event and under the lock.
+//
+// The worker keeps the library loaded. So that an engine may unload the
+// library without Cleanup, the worker retires by itself when no block has come
+// for kIdleReleaseMs after the last frame it showed: it releases everything,
+// blanks the rows and drops its reference on its way out. Retiring and the
+// engine's calls exclude each other through the life mutex, which Filter2 and
+// Cleanup hold throughout; the worker waits for it together with its two
+// events, so a block or a stop that comes meanwhile is taken instead, and a
+// Cleanup holding the mutex while it waits for the worker never deadlocks.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +33,10 @@
 #include "host/win_handle.h"
 
 namespace prismo {
+
+// How long the worker waits for another block, after it showed the last
+// frame of one, before it releases everything.
+inline constexpr DWORD kIdleReleaseMs = 1000;
 
 class AnalyzerSession {
  public:
@@ -43,8 +56,24 @@ class AnalyzerSession {
   void ReleaseOnUnload(bool processExit);
 
  private:
-  enum class Wake { Stop, NewBlock, Timeout, Failed };
+  enum class Wake { Stop, NewBlock, Timeout, Failed, Retired };
 
+  // Holds the life mutex for the engine's calls; made on the engine's first
+  // call, kept until unload (the worker only exists after it).
+  class LifeHold {
+   public:
+    explicit LifeHold(AnalyzerSession& s);
+    LifeHold(const LifeHold&) = delete;
+    LifeHold& operator=(const LifeHold&) = delete;
+    ~LifeHold();
+    explicit operator bool() const { return held_ != nullptr; }
+
+   private:
+    HANDLE held_ = nullptr;
+  };
+
+  int32_t FilterHeld(const FilterBlock* block);
+  void CleanupHeld();
   int32_t SetUp(const FilterBlock& block);
   bool StartWorker();
   void ReleaseAll();
@@ -57,6 +86,9 @@ class AnalyzerSession {
   // has no frame left.
   Wake ShowBlock();
   Wake WaitSet(DWORD timeoutMs) const;
+  // After an idle wait: Stop or NewBlock when the engine came first, Failed,
+  // or Retired once everything is released and the mutex given back.
+  Wake Retire();
   void Fail() { failed_.store(true); }
 
   PrismoShared& shared_;
@@ -83,6 +115,7 @@ class AnalyzerSession {
   std::atomic<bool> pendingBlock_{false};  // mirrors newBlock_; changed under lock_
   kv::KernelHandle worker_;
   HMODULE workerModule_ = nullptr;  // the worker's own reference on this library
+  kv::KernelHandle life_;           // mutex, not owned at creation
 
   FrameAnalysis analysis_;
   alignas(16) uint8_t frame_[kMaxFrameBytes] = {};

@@ -22,19 +22,17 @@ constexpr uint32_t kBinStride = 292;             // 4672 bytes, at least kHalfBi
 static_assert(kInputStride * sizeof(double) % 64 == 0 && kBinStride * sizeof(fftw_complex) % 64 == 0);
 static_assert(kBinStride >= kHalfBins + 1);
 
-fftw_plan Plan(void* p) { return static_cast<fftw_plan>(p); }
-
-// count bytes min(trunc(min(|x| * scale, 256)) + base, 255) of the doubles
+// count bytes min(trunc(min(|x| * 255 / n, 256)) + base, 255) of the doubles
 // x = from[0], from[stride], from[2 * stride], ... for a base of 0..255.
-void ClampedBytes(const double* from, int stride, uint32_t count, double scale, int base, uint8_t* to) {
+void ClampedBytes(const double* from, int stride, uint32_t count, double n, int base, uint8_t* to) {
   uint32_t i = 0;
 #if defined(__SSE2__)
   // Eight at a time: the saturating packs do the final clamp to 255.
-  const __m128d sign = _mm_set1_pd(-0.0), s = _mm_set1_pd(scale), cap = _mm_set1_pd(256.0);
+  const __m128d sign = _mm_set1_pd(-0.0), full = _mm_set1_pd(255.0), d = _mm_set1_pd(n), cap = _mm_set1_pd(256.0);
   const __m128i b = _mm_set1_epi32(base);
   auto two = [&](const double* p) {
     const __m128d x = _mm_set_pd(p[stride], p[0]);
-    return _mm_cvttpd_epi32(_mm_min_pd(_mm_mul_pd(_mm_andnot_pd(sign, x), s), cap));
+    return _mm_cvttpd_epi32(_mm_min_pd(_mm_div_pd(_mm_mul_pd(_mm_andnot_pd(sign, x), full), d), cap));
   };
   for (; i + 8 <= count; i += 8, from += 8 * stride) {
     const __m128i lo = _mm_add_epi32(_mm_unpacklo_epi64(two(from), two(from + 2 * stride)), b);
@@ -43,7 +41,7 @@ void ClampedBytes(const double* from, int stride, uint32_t count, double scale, 
   }
 #endif
   for (; i < count; ++i, from += stride) {
-    const double a = std::min(std::fabs(*from) * scale, 256.0);
+    const double a = std::min(std::fabs(*from) * 255.0 / n, 256.0);
     to[i] = static_cast<uint8_t>(std::min(static_cast<int>(a) + base, 255));
   }
 }
@@ -63,31 +61,28 @@ double SpectrumNormaliser(const AnalyzerSettings& s, bool eightBit) {
   return static_cast<double>(std::max<uint32_t>(n, 1));
 }
 
-uint8_t SpectrumByte(double x, double scale, int32_t base) {
-  const double v = std::fabs(std::trunc(x * scale)) + base;
+uint8_t SpectrumByte(double x, double normaliser, int32_t base) {
+  const double v = std::fabs(std::trunc(x * 255.0 / normaliser)) + base;
   if (v > 255.0) return 255;
   return static_cast<uint8_t>(static_cast<int64_t>(v));  // the low byte, also of a negative sum
 }
 
 bool FrameAnalysis::Prepare() {
   if (plan_) return true;
-  input_ = static_cast<double*>(fftw_malloc(sizeof(double) * kInputStride * 2));
-  bins_ = static_cast<double(*)[2]>(fftw_malloc(sizeof(fftw_complex) * kBinStride * 2));
+  input_ = filters::AllocateFftw<double>(kInputStride * 2);
+  bins_ = filters::AllocateFftw<fftw_complex>(kBinStride * 2);
   if (input_ && bins_) {
-    std::memset(input_, 0, sizeof(double) * kInputStride * 2);
-    plan_ = fftw_plan_dft_r2c_1d(static_cast<int>(kFrameLength), input_, bins_, FFTW_ESTIMATE);
+    std::memset(input_.get(), 0, sizeof(double) * kInputStride * 2);
+    plan_.reset(fftw_plan_dft_r2c_1d(static_cast<int>(kFrameLength), input_.get(), bins_.get(), FFTW_ESTIMATE));
   }
   if (!plan_) Release();
-  return plan_ != nullptr;
+  return static_cast<bool>(plan_);
 }
 
 void FrameAnalysis::Release() {
-  if (plan_) fftw_destroy_plan(Plan(plan_));
-  fftw_free(input_);
-  fftw_free(bins_);
-  plan_ = nullptr;
-  input_ = nullptr;
-  bins_ = nullptr;
+  plan_.reset();
+  input_.reset();
+  bins_.reset();
 }
 
 void FrameAnalysis::UseSettings(const AnalyzerSettings& s) {
@@ -98,8 +93,8 @@ void FrameAnalysis::UseSettings(const AnalyzerSettings& s) {
   haveSettings_ = true;
   // Both sample widths come down to a value of -128..127 before scaling.
   for (int v = -128; v < 128; ++v) waveTable_[v + 128] = WaveformByte(v, true, s);
-  scale8_ = 255.0 / SpectrumNormaliser(s, true);
-  scale16_ = 255.0 / SpectrumNormaliser(s, false);
+  norm8_ = SpectrumNormaliser(s, true);
+  norm16_ = SpectrumNormaliser(s, false);
 }
 
 namespace {
@@ -127,23 +122,23 @@ void DecodeWithWave(const uint8_t* p, const int8_t* table, double* const* input,
 void FrameAnalysis::SpectrumRow(const double (*bins)[2], uint8_t* row) const {
   const int32_t base = settings_.spectrumBase;
   if (base < 0) {  // rare: the low byte of a sum that may be negative
-    for (uint32_t i = 0; i <= kHalfBins; ++i) row[i] = SpectrumByte(bins[i][0], scale_, base);
-    for (uint32_t k = 1; k < kHalfBins; ++k) row[kFrameLength - k] = SpectrumByte(bins[k][1], scale_, base);
+    for (uint32_t i = 0; i <= kHalfBins; ++i) row[i] = SpectrumByte(bins[i][0], norm_, base);
+    for (uint32_t k = 1; k < kHalfBins; ++k) row[kFrameLength - k] = SpectrumByte(bins[k][1], norm_, base);
     return;
   }
   // With a base of 0 or more, anything from 256 on shows 255: clamping the
   // magnitude first keeps every step in 32-bit integers.
   const int b = static_cast<int>(std::min<int32_t>(base, 255));
-  ClampedBytes(&bins[0][0], 2, kHalfBins + 1, scale_, b, row);
-  ClampedBytes(&bins[kHalfBins - 1][1], -2, kHalfBins - 1, scale_, b, row + kHalfBins + 1);
+  ClampedBytes(&bins[0][0], 2, kHalfBins + 1, norm_, b, row);
+  ClampedBytes(&bins[kHalfBins - 1][1], -2, kHalfBins - 1, norm_, b, row + kHalfBins + 1);
 }
 
 void FrameAnalysis::Analyze(const filters::StreamFormat& format, const uint8_t* frame, const AnalyzerSettings& s,
                             PrismoInfo& out) {
   UseSettings(s);
   const bool stereo = format.channels == 2;
-  scale_ = format.bitsPerSample == 8 ? scale8_ : scale16_;
-  double* const input[2] = {input_, input_ + kInputStride};
+  norm_ = format.bitsPerSample == 8 ? norm8_ : norm16_;
+  double* const input[2] = {input_.get(), input_.get() + kInputStride};
   int8_t* const wave[2] = {out.waveLeft, out.waveRight};
   const bool eight = format.bitsPerSample == 8;
   if (stereo) {
@@ -152,11 +147,11 @@ void FrameAnalysis::Analyze(const filters::StreamFormat& format, const uint8_t* 
     eight ? DecodeWithWave<1, true>(frame, waveTable_, input, wave) : DecodeWithWave<1, false>(frame, waveTable_, input, wave);
   }
 
-  fftw_execute_dft_r2c(Plan(plan_), input[0], bins_);
-  SpectrumRow(bins_, out.spectrumLeft);
+  fftw_execute_dft_r2c(plan_.get(), input[0], bins_.get());
+  SpectrumRow(bins_.get(), out.spectrumLeft);
   if (stereo) {
-    fftw_execute_dft_r2c(Plan(plan_), input[1], bins_ + kBinStride);
-    SpectrumRow(bins_ + kBinStride, out.spectrumRight);
+    fftw_execute_dft_r2c(plan_.get(), input[1], bins_.get() + kBinStride);
+    SpectrumRow(bins_.get() + kBinStride, out.spectrumRight);
   } else {
     std::memcpy(out.waveRight, out.waveLeft, kFrameLength);
     std::memcpy(out.spectrumRight, out.spectrumLeft, kFrameLength);

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "filters/analyzer/analyzer_settings.h"
+#include "filters/common/fftw_owner.h"
 #include "filters/common/stream_format.h"
 #include "host/records.h"
 
@@ -27,23 +28,21 @@ int8_t WaveformByte(int sample, bool eightBit, const AnalyzerSettings& s);
 double SpectrumNormaliser(const AnalyzerSettings& s, bool eightBit);
 
 // Spectrum byte of one transform element x: |trunc(x * 255 / n)| + BSpec,
-// 255 when that exceeds 255, else its low byte. scale is 255 / n (the
-// element is multiplied by it: the transform's own round-off is larger than
-// the difference that makes).
-uint8_t SpectrumByte(double x, double scale, int32_t base);
+// 255 when that exceeds 255, else its low byte. Multiplied, then divided: a
+// reciprocal 255 / n can land a hair below an exact step and show one less.
+uint8_t SpectrumByte(double x, double normaliser, int32_t base);
 
 class FrameAnalysis {
  public:
   FrameAnalysis() = default;
   FrameAnalysis(const FrameAnalysis&) = delete;
   FrameAnalysis& operator=(const FrameAnalysis&) = delete;
-  ~FrameAnalysis() { Release(); }
 
   // Plans the transform (estimate flag, never measures) and allocates its
   // buffers; false when FFTW could not. Not thread-safe (FFTW's planner).
   bool Prepare();
   void Release();
-  bool prepared() const { return plan_ != nullptr; }
+  bool prepared() const { return static_cast<bool>(plan_); }
 
   // Fills out from one frame of format's interleaved bytes (FrameBytes of it).
   // Mono goes into both rows of each kind. Allocates nothing.
@@ -58,12 +57,12 @@ class FrameAnalysis {
   AnalyzerSettings settings_;
   bool haveSettings_ = false;
   int8_t waveTable_[256] = {};  // waveform byte of every sample value -128..127, at value + 128
-  double scale8_ = 0, scale16_ = 0;  // 255 / normaliser
-  double scale_ = 0;                 // the one of the current frame
+  double norm8_ = 1, norm16_ = 1;  // SpectrumNormaliser of each width
+  double norm_ = 1;                 // the one of the current frame
 
-  void* plan_ = nullptr;        // fftw_plan
-  double* input_ = nullptr;     // two channels of kFrameLength, one fftw_malloc block
-  double (*bins_)[2] = nullptr;  // two channels of kHalfBins + 1 complex bins
+  filters::FftwArray<double> input_;        // two channels of kFrameLength
+  filters::FftwArray<fftw_complex> bins_;  // two channels of kHalfBins + 1 complex bins
+  filters::FftwPlan plan_;
 };
 
 }  // namespace prismo

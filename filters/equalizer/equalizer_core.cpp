@@ -55,10 +55,10 @@ FilterResult EqualizerCore::Prepare(const filters::StreamFormat& format) {
 
   for (int c = 0; c < format.channels; ++c) {
     Channel& ch = channel_[c];
-    ch.time = FftwArray<double>(n);
-    ch.spectrum = FftwArray<fftw_complex>(bins);
-    ch.gain = FftwArray<double>(bins);
-    ch.whole = FftwArray<int32_t>(n);
+    ch.time = filters::AllocateFftw<double>(n);
+    ch.spectrum = filters::AllocateFftw<fftw_complex>(bins);
+    ch.gain = filters::AllocateFftw<double>(bins);
+    ch.whole = filters::AllocateFftw<int32_t>(n);
     ch.gainValid = false;
     if (!ch.time || !ch.spectrum || !ch.gain || !ch.whole) {
       Release();
@@ -68,10 +68,10 @@ FilterResult EqualizerCore::Prepare(const filters::StreamFormat& format) {
   const int size = static_cast<int>(n);
   Channel& left = channel_[0];
   // The forward transform keeps its input: a bypassed channel is measured from it.
-  forward_ = FftwPlan(
+  forward_ = filters::FftwPlan(
       fftw_plan_dft_r2c_1d(size, left.time.get(), left.spectrum.get(), FFTW_ESTIMATE | FFTW_PRESERVE_INPUT));
   if (forward_) {
-    backward_ = FftwPlan(fftw_plan_dft_c2r_1d(size, left.spectrum.get(), left.time.get(), FFTW_ESTIMATE));
+    backward_ = filters::FftwPlan(fftw_plan_dft_c2r_1d(size, left.spectrum.get(), left.time.get(), FFTW_ESTIMATE));
   }
   if (!forward_ || !backward_) {
     Release();

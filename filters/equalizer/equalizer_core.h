@@ -11,7 +11,7 @@
 
 #include "filters/common/stream_format.h"
 #include "filters/equalizer/band_table.h"
-#include "filters/equalizer/fftw_handles.h"
+#include "filters/common/fftw_owner.h"
 #include "host/records.h"
 
 namespace eq {
@@ -40,10 +40,10 @@ class EqualizerCore {
 
  private:
   struct Channel {
-    FftwArray<double> time;
-    FftwArray<fftw_complex> spectrum;  // bins 0 .. n/2
-    FftwArray<double> gain;            // per bin, from the band factors below
-    FftwArray<int32_t> whole;          // the output samples as whole numbers
+    filters::FftwArray<double> time;
+    filters::FftwArray<fftw_complex> spectrum;  // bins 0 .. n/2
+    filters::FftwArray<double> gain;            // per bin, from the band factors below
+    filters::FftwArray<int32_t> whole;          // the output samples as whole numbers
     std::array<int32_t, kEqBands> gainPercent{};
     bool gainValid = false;
   };
@@ -62,8 +62,8 @@ class EqualizerCore {
   // Bins of band b are [bandBegin_[b], bandBegin_[b + 1]); bin 0 is in none.
   std::array<uint32_t, kEqBands + 1> bandBegin_{};
   std::array<Channel, 2> channel_;
-  FftwPlan forward_;
-  FftwPlan backward_;
+  filters::FftwPlan forward_;
+  filters::FftwPlan backward_;
 };
 
 }  // namespace eq

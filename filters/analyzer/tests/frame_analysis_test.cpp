@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -96,6 +97,34 @@ TEST_F(FrameAnalysisTest, EightBitExtremes) {
   EXPECT_EQ(out_.spectrumRight[0], 255);
 }
 
+TEST_F(FrameAnalysisTest, ExactStepsShowTheirWholeValue) {
+  // Elements whose |x| * 255 / N is a whole number; 255 / N as a factor
+  // lands a hair below it and would show one less.
+  struct Case {
+    const char* what;
+    uint16_t bits;
+    uint32_t spectrumNorm;
+    std::vector<uint8_t> frame;
+    uint32_t element;
+    int want;
+  };
+  // 8-bit, default N 5000: 392 samples of 9 and 184 of 8 sum to 5000 in bin 0.
+  std::vector<uint8_t> eight(kFrameLength, 136);
+  std::fill(eight.begin(), eight.begin() + 392, 137);
+  // 16-bit, N 7480: +11, -11, ... gives 6336 in bin 288, 6336 * 255 / 7480 = 216.
+  std::vector<int> alternating(kFrameLength);
+  for (uint32_t j = 0; j < kFrameLength; ++j) alternating[j] = j % 2 ? -11 : 11;
+  const Case cases[] = {
+      {"bin 0, 8-bit", 8, 500000, eight, 0, 255},
+      {"bin 288, 16-bit", 16, 7480, Pcm16({alternating}), kHalfBins, 216},
+  };
+  for (const Case& c : cases) {
+    settings_.spectrumNorm = c.spectrumNorm;
+    Run(Format(1, c.bits), c.frame);
+    EXPECT_EQ(out_.spectrumLeft[c.element], c.want) << c.what;
+  }
+}
+
 TEST_F(FrameAnalysisTest, SinesAtBinFrequenciesLightTheirElements) {
   // Left: a sine at bin 10 (imaginary part, element 576 - 10); right: a
   // cosine at bin 50 (real part, element 50). X = 288 * amplitude there.
@@ -146,14 +175,14 @@ TEST_F(FrameAnalysisTest, RowsMatchANaiveTransformInHalfcomplexOrder) {
   for (int32_t base : {0, 100, -2}) {
     settings_.spectrumBase = base;
     Run(Format(2, 16), Pcm16({left, right}));
-    const double scale = 255.0 / settings_.spectrumNorm;
+    const double n = settings_.spectrumNorm;
     std::map<int, int> seen;  // bytes seen, to be sure the comparison means something
     for (int c = 0; c < 2; ++c) {
       const uint8_t* row = c == 0 ? out_.spectrumLeft : out_.spectrumRight;
       for (uint32_t i = 0; i < kFrameLength; ++i) {
         // Round-off may move a value that lies within a hair of a whole number.
         const double x = exact[c][i];
-        const int low = SpectrumByte(x * (1 - 1e-9), scale, base), high = SpectrumByte(x * (1 + 1e-9), scale, base);
+        const int low = SpectrumByte(x * (1 - 1e-9), n, base), high = SpectrumByte(x * (1 + 1e-9), n, base);
         ASSERT_TRUE(row[i] == low || row[i] == high)
             << "base " << base << ", channel " << c << ", element " << i << ": " << int(row[i]) << " vs " << low;
         ++seen[row[i]];
@@ -187,17 +216,17 @@ TEST(ElementRules, WaveformScalesTowardZeroThenMovesAwayFromIt) {
 }
 
 TEST(ElementRules, SpectrumBaseAndCap) {
-  const double scale = 255.0 / 500000;
-  EXPECT_EQ(SpectrumByte(147456, scale, 0), 75);
-  EXPECT_EQ(SpectrumByte(-147456, scale, 0), 75);
+  const double n = 500000;
+  EXPECT_EQ(SpectrumByte(147456, n, 0), 75);
+  EXPECT_EQ(SpectrumByte(-147456, n, 0), 75);
   // With BSpec 250, a scaled magnitude of 5 or more shows 255 and 0 shows 250.
-  EXPECT_EQ(SpectrumByte(0, scale, 250), 250);
-  EXPECT_EQ(SpectrumByte(5 * 500000.0 / 255 + 1, scale, 250), 255);
-  EXPECT_EQ(SpectrumByte(4 * 500000.0 / 255 + 1, scale, 250), 254);
-  EXPECT_EQ(SpectrumByte(1e12, 255.0, 0), 255);
+  EXPECT_EQ(SpectrumByte(0, n, 250), 250);
+  EXPECT_EQ(SpectrumByte(5 * 500000.0 / 255 + 1, n, 250), 255);
+  EXPECT_EQ(SpectrumByte(4 * 500000.0 / 255 + 1, n, 250), 254);
+  EXPECT_EQ(SpectrumByte(1e12, 1.0, 0), 255);
   // A negative base (stored as a large word) keeps the low byte of the sum.
-  EXPECT_EQ(SpectrumByte(0, scale, -1), 255);
-  EXPECT_EQ(SpectrumByte(2 * 500000.0 / 255 + 1, scale, -3), 255);
+  EXPECT_EQ(SpectrumByte(0, n, -1), 255);
+  EXPECT_EQ(SpectrumByte(2 * 500000.0 / 255 + 1, n, -3), 255);
 }
 
 TEST(ElementRules, ZeroNormaliserCountsAsOne) {

@@ -305,6 +305,22 @@ TEST_F(PrismoTest, BlocksShorterThanAFrameLeaveTheWorkerIdle) {
   EXPECT_TRUE(AllZero(lib_.info()));  // nothing to show
 }
 
+TEST_F(PrismoTest, AnEngineThatStopsFeedingIsReleasedAndTheNextBlockSetsUpAnew) {
+  lib_.request() = 1;
+  SoundBlock block(2, 44100, 16, 2048);
+  block.Fill(0, 256);
+  block.Fill(1, -512);
+  const PrismoInfo& info = lib_.info();
+  const auto feedUntilShown = [&] {
+    return WaitUntil([&] { return lib_.filter2(block.get()) == 0 && info.waveLeft[0] == 2 && info.waveRight[0] == -4; });
+  };
+  ASSERT_TRUE(feedUntilShown());
+  // No more blocks: the worker releases everything and ends by itself.
+  EXPECT_TRUE(WaitUntil([&] { return AllZero(info) && ThreadsOfThisProcess() == baseThreads_; }));
+  ASSERT_TRUE(feedUntilShown());
+  EXPECT_GT(ThreadsOfThisProcess(), baseThreads_);
+}
+
 // ---- a second process
 
 // The engine's side: feeds blocks of a constant stereo signal every 20 ms
@@ -376,6 +392,50 @@ WINTEST_CHILD(UnloadDuringAnalysis) {
 
 TEST(PrismoUnload, FreeLibraryDuringAnalysisReturns) {
   EXPECT_EQ(wintest::RunChild("UnloadDuringAnalysis", {}, 30000), 0);
+}
+
+// The engine's side of an unload without Cleanup, twice: loads the library,
+// feeds until the rows show its blocks, unloads it, waits until it is gone
+// from the process, and waits for the viewer (args[0], an event) before the
+// next round. Exit code: 0, or the round * 10 + step that failed.
+WINTEST_CHILD(EngineUnloadsWithoutCleanup) {
+  HANDLE viewerSawBlank = OpenEventA(SYNCHRONIZE, FALSE, args.at(0).c_str());
+  if (!viewerSawBlank) return 1;
+  for (int round = 1; round <= 2; ++round) {
+    {
+      PrismoLibrary lib;
+      if (!lib.loaded()) return round * 10 + 1;
+      SoundBlock block(2, 44100, 16, 882);
+      block.Fill(0, 256);
+      block.Fill(1, -512);
+      const PrismoInfo& info = lib.info();
+      if (!WaitUntil([&] { return lib.filter2(block.get()) == 0 && info.waveLeft[0] == 2; })) return round * 10 + 2;
+    }  // FreeLibrary, no Cleanup
+    if (!WaitUntil([] { return GetModuleHandleA(prismo_test::kLibrary) == nullptr; })) return round * 10 + 3;
+    if (WaitForSingleObject(viewerSawBlank, kPatienceMs) != WAIT_OBJECT_0) return round * 10 + 4;
+  }
+  CloseHandle(viewerSawBlank);
+  return 0;
+}
+
+TEST(PrismoUnload, AnEngineUnloadingWithoutCleanupFreesTheLibraryAndBlanksTheRows) {
+  PrismoLibrary viewer;
+  ASSERT_TRUE(viewer.loaded());
+  viewer.request() = 1;
+  const PrismoInfo& info = viewer.info();
+  const std::string sawBlankName = "PrismoViewerSawBlank-" + std::to_string(GetCurrentProcessId());
+  HANDLE sawBlank = CreateEventA(nullptr, FALSE, FALSE, sawBlankName.c_str());  // auto-reset
+  ASSERT_NE(sawBlank, nullptr);
+  wintest::ChildProcess engine("EngineUnloadsWithoutCleanup", {sawBlankName});
+  ASSERT_TRUE(engine.started());
+  for (int round = 1; round <= 2; ++round) {
+    EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4; })) << round;
+    EXPECT_TRUE(WaitUntil([&] { return AllZero(info); })) << round;
+    SetEvent(sawBlank);
+  }
+  EXPECT_EQ(engine.Wait(), 0);
+  CloseHandle(sawBlank);
+  viewer.request() = 0;
 }
 
 }  // namespace

@@ -1,36 +1,24 @@
 // Equalizes a WAV file through the plug-in's core in blocks of 4096 sample
 // frames, as the engine would hand them over, and writes the result:
 //   eq_wav IN.wav OUT.wav AMP G0 ... G9   (percentages, both channels)
-// The file streams through one block buffer; everything around the samples
-// is copied as it is.
+//   eq_wav IN.wav OUT.wav copy            (the same reading and writing, no core)
+// The engine's WAV reader and writer do the files, so the input is 16-bit
+// stereo at the engine's rate, as the engine's own stream is.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
-#include "filters/equalizer/bench/wav_file.h"
 #include "filters/equalizer/equalizer_core.h"
+#include "player/engine/audio_format.h"
+#include "player/engine/wav_file.h"
 
 namespace {
 
 constexpr uint32_t kBlockFrames = 4096;
-constexpr std::size_t kHeaderBytes = 64 * 1024;  // where the data chunk must begin
-constexpr uint8_t kSilence8 = 128;
-
-struct FileClose {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileClose>;
-
-filters::StreamFormat FormatOf(const eqbench::WavFormat& wav, uint32_t sampleBytes) {
-  filters::StreamFormat f{};
-  f.channels = wav.channels;
-  f.bitsPerSample = wav.bits;
-  f.samplesPerSec = wav.rate;
-  f.sampleBytes = sampleBytes;
-  return f;
-}
 
 int Fail(const char* what, const char* path) {
   std::fprintf(stderr, "eq_wav: %s %s\n", what, path);
@@ -40,48 +28,49 @@ int Fail(const char* what, const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 + kEqBands) {
-    std::fprintf(stderr, "usage: eq_wav IN.wav OUT.wav AMP G0 ... G9\n");
+  const bool copy = argc == 4 && std::strcmp(argv[3], "copy") == 0;
+  if (argc != 4 + kEqBands && !copy) {
+    std::fprintf(stderr, "usage: eq_wav IN.wav OUT.wav AMP G0 ... G9 | eq_wav IN.wav OUT.wav copy\n");
     return 2;
   }
-  File in(std::fopen(argv[1], "rb"));
+  std::ifstream in(argv[1], std::ios::binary);
   if (!in) return Fail("cannot open", argv[1]);
-  std::vector<uint8_t> head(kHeaderBytes);
-  head.resize(std::fread(head.data(), 1, head.size(), in.get()));
-  const auto layout = eqbench::ParseWav(head.data(), head.size());
-  if (!layout) return Fail("no PCM WAV data in the first 64 KB of", argv[1]);
-  File out(std::fopen(argv[2], "wb"));
-  if (!out || std::fwrite(head.data(), 1, layout->dataOffset, out.get()) != layout->dataOffset) {
-    return Fail("cannot write", argv[2]);
+  const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  engine::WavAudio wav;
+  if (engine::ParseWav(file.data(), file.size(), wav) != engine::WavError::None) {
+    return Fail("no PCM 16-bit WAV data in", argv[1]);
   }
-  std::fseek(in.get(), static_cast<long>(layout->dataOffset), SEEK_SET);
+  if (wav.channels != engine::kChannels || wav.rate != engine::kSampleRate) {
+    return Fail("not 16-bit stereo at 44100 Hz:", argv[1]);
+  }
+  engine::WavWriter out;
+  if (!out.Open(argv[2])) return Fail("cannot write", argv[2]);
 
   EqualizerShared rec{};
-  for (EqChannelSettings* s : {&rec.left, &rec.right}) {
-    s->amp = std::atoi(argv[3]);
-    for (int b = 0; b < kEqBands; ++b) s->gain[b] = std::atoi(argv[4 + b]);
+  if (!copy) {
+    for (EqChannelSettings* s : {&rec.left, &rec.right}) {
+      s->amp = std::atoi(argv[3]);
+      for (int b = 0; b < kEqBands; ++b) s->gain[b] = std::atoi(argv[4 + b]);
+    }
   }
-  const eqbench::WavFormat& wav = layout->format;
-  const uint32_t frameBytes = wav.channels * (wav.bits / 8u);
-  if (frameBytes == 0) return Fail("no sample frames in", argv[1]);
-  const std::size_t blockBytes = static_cast<std::size_t>(kBlockFrames) * frameBytes;
-  std::vector<uint8_t> block(blockBytes);
+  filters::StreamFormat format{};
+  format.channels = engine::kChannels;
+  format.bitsPerSample = engine::kBitsPerSample;
+  format.samplesPerSec = engine::kSampleRate;
+  format.sampleBytes = kBlockFrames * engine::kFrameBytes;
   eq::EqualizerCore core;
-  if (core.Prepare(FormatOf(wav, static_cast<uint32_t>(blockBytes))) != kFilterOk) return Fail("cannot set up for", argv[1]);
+  if (!copy && core.Prepare(format) != kFilterOk) return Fail("cannot set up for", argv[1]);
 
-  std::size_t left = layout->declaredSize;
-  while (left > 0) {
-    const std::size_t got = std::fread(block.data(), 1, left < blockBytes ? left : blockBytes, in.get());
-    if (got == 0) break;
-    left -= got;
+  // The samples are little-endian in memory as in the file; the core takes them as bytes.
+  std::vector<int16_t> block(kBlockFrames * engine::kChannels);
+  for (size_t done = 0; done < wav.frames();) {
+    const size_t frames = std::min<size_t>(kBlockFrames, wav.frames() - done);
+    const int16_t* from = wav.samples.data() + done * engine::kChannels;
     // The last block is filled up with silence, as a sound device would.
-    if (got < blockBytes) std::fill(block.begin() + got, block.end(), wav.bits == 8 ? kSilence8 : 0);
-    core.Process(block.data(), rec);
-    if (std::fwrite(block.data(), 1, got, out.get()) != got) return Fail("cannot write", argv[2]);
+    std::fill(std::copy(from, from + frames * engine::kChannels, block.begin()), block.end(), 0);
+    if (!copy) core.Process(reinterpret_cast<uint8_t*>(block.data()), rec);
+    if (!out.Write(block.data(), frames)) return Fail("cannot write", argv[2]);
+    done += frames;
   }
-  // Whatever follows the samples.
-  for (std::size_t got; (got = std::fread(block.data(), 1, block.size(), in.get())) > 0;) {
-    if (std::fwrite(block.data(), 1, got, out.get()) != got) return Fail("cannot write", argv[2]);
-  }
-  return 0;
+  return out.Close() ? 0 : Fail("cannot finish", argv[2]);
 }

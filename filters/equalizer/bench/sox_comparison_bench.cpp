@@ -2,6 +2,13 @@
 // runs the same WAV through the plug-in's core in 4096-frame blocks. Both
 // are separate processes reading and writing files; each runs a few times
 // and its fastest run counts.
+//
+// Each side is also measured copying the file without any effect (sox with
+// no effect, eq_wav's copy mode, which reads and writes exactly as it does
+// when equalizing but never calls the core), and the difference is the cost
+// of the effect alone. Neutral gains would not do for our side: the core
+// transforms the block whatever the gains, as a bypass still transforms it
+// for the levels.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,8 +22,8 @@
 #include <vector>
 
 #include "filters/equalizer/bench/bench_signal.h"
-#include "filters/equalizer/bench/wav_file.h"
 #include "filters/equalizer/band_table.h"
+#include "player/engine/wav_file.h"
 
 namespace {
 
@@ -52,11 +59,13 @@ double FastestOf(const std::vector<std::string>& command) {
   return best;
 }
 
-std::size_t SamplesIn(const std::string& path) {
+// Sample bytes of a 16-bit WAV file; 0 when it is not one.
+std::size_t SampleBytesIn(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const auto layout = eqbench::ParseWav(file.data(), file.size());
-  return layout ? layout->dataSize : 0;
+  engine::WavAudio wav;
+  if (engine::ParseWav(file.data(), file.size(), wav) != engine::WavError::None) return 0;
+  return wav.samples.size() * sizeof(int16_t);
 }
 
 }  // namespace
@@ -69,9 +78,12 @@ int main() {
                     ourOut = std::string(folder) + "/ours.wav";
   const std::vector<uint8_t> samples = eqbench::StereoSignal(kSeconds * eqbench::kRate, 7);
   {
-    const auto bytes = eqbench::MakeWav({2, 16, eqbench::kRate}, samples.data(), samples.size());
+    // The engine's header: 16-bit stereo at the signal's rate.
+    static_assert(eqbench::kRate == 44100);
+    const auto header = engine::WavHeader(static_cast<uint32_t>(samples.size()));
     std::ofstream out(input, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(header.data()), static_cast<std::streamsize>(header.size()));
+    out.write(reinterpret_cast<const char*>(samples.data()), static_cast<std::streamsize>(samples.size()));
   }
 
   // The same band gains: SoX takes decibels, the plug-in percentages.
@@ -85,21 +97,31 @@ int main() {
   }
 
   const double soxCpu = FastestOf(sox);
+  const double soxCopyCpu = FastestOf({"sox", "-D", "-V1", input, soxOut});
   const double ourCpu = FastestOf(ours);
+  const bool ourOk = ourCpu >= 0 && SampleBytesIn(ourOut) == samples.size();
+  const double ourCopyCpu = FastestOf({EQ_WAV_PROGRAM, input, ourOut, "copy"});
   int rc = 0;
-  if (soxCpu < 0) {
+  if (soxCpu < 0 || soxCopyCpu < 0) {
     std::printf("sox_equalizer_error: sox did not run (./run setup installs it)\n");
     rc = 1;
   } else {
     std::printf("sox_equalizer_chain_cpu_seconds_%ds: %.3f\n", kSeconds, soxCpu);
+    std::printf("sox_copy_cpu_seconds_%ds: %.3f\n", kSeconds, soxCopyCpu);
+    std::printf("sox_equalizer_effect_only_cpu_seconds_%ds: %.3f\n", kSeconds, soxCpu - soxCopyCpu);
   }
-  if (ourCpu < 0 || SamplesIn(ourOut) != samples.size()) {
+  if (!ourOk || ourCopyCpu < 0 || SampleBytesIn(ourOut) != samples.size()) {
     std::printf("tonal10_core_wav_error: eq_wav failed\n");
     rc = 1;
   } else {
     std::printf("tonal10_core_wav_cpu_seconds_%ds: %.3f\n", kSeconds, ourCpu);
+    std::printf("tonal10_core_wav_copy_cpu_seconds_%ds: %.3f\n", kSeconds, ourCopyCpu);
+    std::printf("tonal10_core_effect_only_cpu_seconds_%ds: %.3f\n", kSeconds, ourCpu - ourCopyCpu);
   }
-  if (rc == 0) std::printf("sox_to_tonal10_core_cpu_ratio: %.2f\n", soxCpu / ourCpu);
+  if (rc == 0) {
+    std::printf("sox_to_tonal10_core_cpu_ratio: %.2f\n", soxCpu / ourCpu);
+    std::printf("sox_to_tonal10_core_effect_only_cpu_ratio: %.2f\n", (soxCpu - soxCopyCpu) / (ourCpu - ourCopyCpu));
+  }
 
   for (const std::string& f : {input, soxOut, ourOut}) std::remove(f.c_str());
   rmdir(folder);

@@ -1,6 +1,7 @@
-// Filter2 of the shipped Tonal10.dll against the bare halfcomplex transforms
-// it stands on, measured in one run: per size, alternating rounds of each,
-// the fastest round counting. Also the CPU time per second of sound and the
+// Filter2 of the shipped Tonal10.dll against bare transforms of its size,
+// measured in one run: the r2c + c2r pair it is built on (the same kind and
+// flags) and the slower halfcomplex R2HC + HC2R pair; per size, alternating
+// rounds of each, the fastest round counting. Also the CPU time per second of sound and the
 // heap allocations per block.
 #include <windows.h>
 
@@ -13,7 +14,7 @@
 
 #include "filters/equalizer/bench/allocation_counter_win.h"
 #include "filters/equalizer/bench/bench_signal.h"
-#include "filters/equalizer/fftw_handles.h"
+#include "filters/common/fftw_owner.h"
 #include "host/records.h"
 
 namespace {
@@ -68,7 +69,8 @@ class Plugin {
 
 struct Measurement {
   double filterNsPerFrame;
-  double bareNsPerFrame;
+  double bareNsPerFrame;    // R2HC + HC2R
+  double sameKindNsPerFrame;  // r2c + c2r, as Filter2 plans them
   double cpuPerSoundSecond;
   double allocationsPerBlock;
   uint64_t setUpAllocations;  // shows that the counter sees the DLL's allocations
@@ -98,16 +100,27 @@ bool Measure(int n, Measurement& m) {
   if (filterOnce() != kFilterOk) return false;
   m.setUpAllocations = counter.count();
 
-  // The bare pair: two forward and two backward halfcomplex transforms.
-  eq::FftwArray<double> in(n), spectrum(n), out(n);
+  // The bare pairs: per channel one forward and one backward transform.
+  const auto in = filters::AllocateFftw<double>(n), spectrum = filters::AllocateFftw<double>(n),
+             out = filters::AllocateFftw<double>(n);
+  const auto bins = filters::AllocateFftw<fftw_complex>(n / 2 + 1);
+  if (!in || !spectrum || !out || !bins) return false;
   for (int j = 0; j < n; ++j) in.get()[j] = static_cast<int16_t>(pristine[4 * j] | pristine[4 * j + 1] << 8);
-  eq::FftwPlan r2hc(fftw_plan_r2r_1d(n, in.get(), spectrum.get(), FFTW_R2HC, FFTW_ESTIMATE));
-  eq::FftwPlan hc2r(fftw_plan_r2r_1d(n, spectrum.get(), out.get(), FFTW_HC2R, FFTW_ESTIMATE));
-  if (!r2hc || !hc2r) return false;
+  filters::FftwPlan r2hc(fftw_plan_r2r_1d(n, in.get(), spectrum.get(), FFTW_R2HC, FFTW_ESTIMATE));
+  filters::FftwPlan hc2r(fftw_plan_r2r_1d(n, spectrum.get(), out.get(), FFTW_HC2R, FFTW_ESTIMATE));
+  filters::FftwPlan r2c(fftw_plan_dft_r2c_1d(n, in.get(), bins.get(), FFTW_ESTIMATE | FFTW_PRESERVE_INPUT));
+  filters::FftwPlan c2r(fftw_plan_dft_c2r_1d(n, bins.get(), out.get(), FFTW_ESTIMATE));
+  if (!r2hc || !hc2r || !r2c || !c2r) return false;
   const auto bareOnce = [&] {
     for (int c = 0; c < 2; ++c) {
       fftw_execute(r2hc.get());
       fftw_execute(hc2r.get());
+    }
+  };
+  const auto sameKindOnce = [&] {
+    for (int c = 0; c < 2; ++c) {
+      fftw_execute(r2c.get());
+      fftw_execute(c2r.get());
     }
   };
 
@@ -117,7 +130,7 @@ bool Measure(int n, Measurement& m) {
   const double trial = std::max(Now() - t0, 1e-6);
   const int perRound = std::max(1, static_cast<int>(kRoundSeconds / trial));
 
-  double bestFilter = 1e30, bestBare = 1e30;
+  double bestFilter = 1e30, bestBare = 1e30, bestSameKind = 1e30;
   for (int r = 0; r < kRounds; ++r) {
     double s = Now();
     for (int i = 0; i < perRound; ++i) filterOnce();
@@ -125,9 +138,13 @@ bool Measure(int n, Measurement& m) {
     s = Now();
     for (int i = 0; i < perRound; ++i) bareOnce();
     bestBare = std::min(bestBare, (Now() - s) / perRound);
+    s = Now();
+    for (int i = 0; i < perRound; ++i) sameKindOnce();
+    bestSameKind = std::min(bestSameKind, (Now() - s) / perRound);
   }
   m.filterNsPerFrame = bestFilter * 1e9 / n;
   m.bareNsPerFrame = bestBare * 1e9 / n;
+  m.sameKindNsPerFrame = bestSameKind * 1e9 / n;
 
   // CPU time rather than wall time: other programs share the machine.
   long filtered = 0;
@@ -158,6 +175,8 @@ int main() {
     std::printf("tonal10_filter2_ns_per_stereo_frame_%d: %.2f\n", n, m.filterNsPerFrame);
     std::printf("fftw_r2hc_hc2r_pairs_ns_per_stereo_frame_%d: %.2f\n", n, m.bareNsPerFrame);
     std::printf("tonal10_filter2_to_bare_fftw_ratio_%d: %.3f\n", n, m.filterNsPerFrame / m.bareNsPerFrame);
+    std::printf("fftw_r2c_c2r_pairs_ns_per_stereo_frame_%d: %.2f\n", n, m.sameKindNsPerFrame);
+    std::printf("tonal10_filter2_to_bare_r2c_c2r_ratio_%d: %.3f\n", n, m.filterNsPerFrame / m.sameKindNsPerFrame);
     std::printf("tonal10_filter2_cpu_seconds_per_sound_second_%d: %.5f\n", n, m.cpuPerSoundSecond);
     std::printf("tonal10_filter2_allocations_per_block_%d: %g\n", n, m.allocationsPerBlock);
     std::printf("tonal10_setup_allocations_%d: %llu\n", n, static_cast<unsigned long long>(m.setUpAllocations));
