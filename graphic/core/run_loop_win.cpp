@@ -85,7 +85,7 @@ class SkinRunEnd {
 
 // Loads the skin named in the settings, runs its window, releases it all.
 // True when the run ended asking for a rebuild.
-bool RunOneSkin(ModuleState& m) {
+bool RunOneSkin(ModuleState& m, ControlFactory factory) {
   const SkinRunEnd end(m);
   bool restart = false;
   m.flags = kv::ReadDword(Names().section, kFlagsKey, kDefaultFlags);
@@ -102,7 +102,7 @@ bool RunOneSkin(ModuleState& m) {
     if (m.skinDc() && !m.skinPath.empty()) {
       WinSkinEnvironment environment;
       MainWindow window;
-      if (skin::ReadSkin(ProfileDescription(m.skinPath), environment, m.skin) && window.Create())
+      if (skin::ReadSkin(ProfileDescription(m.skinPath), environment, m.skin) && window.Create(factory))
         restart = PumpMessages(m);
       // The window and its controls go (here) before the skin they draw from.
     }
@@ -120,7 +120,7 @@ struct ClassEnd {
 
 }  // namespace
 
-void RunModule() {
+void RunModule(ControlFactory factory) {
   ModuleState& m = Module();
   HANDLE created = CreateMutexA(nullptr, FALSE, Names().mutexName);
   const bool alreadyRunning = GetLastError() == ERROR_ALREADY_EXISTS;
@@ -133,7 +133,7 @@ void RunModule() {
   m.startedMessage = RegisterWindowMessageA(engine::kEngineStartedName);
   if (m.startedMessage == 0 || !FileExists(kv::ProgramFolder() + kEngineFile)) return;
   const ClassEnd classEnd;
-  while (RunOneSkin(m)) {
+  while (RunOneSkin(m, factory)) {
   }
 }
 
