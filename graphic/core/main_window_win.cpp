@@ -6,6 +6,7 @@
 #include "graphic/core/module_state_win.h"
 #include "graphic/core/module_timers_win.h"
 #include "graphic/core/right_click_menu_win.h"
+#include "graphic/core/system_command.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "host/settings.h"
@@ -25,7 +26,8 @@ constexpr uint32_t kDefaultAlpha = 180;
 constexpr uint32_t kDefaultActiveAlpha = 240;
 constexpr uint32_t kAlphaLimit = 256;  // this or more means the default
 constexpr char kHelpPage[] = "gui.html";
-constexpr WPARAM kSystemCommandMask = 0xFFF0;  // the low four bits are the system's own
+static_assert(kCommandMinimize == SC_MINIMIZE && kCommandClose == SC_CLOSE && kCommandRestore == SC_RESTORE &&
+              kCommandScreenSave == SC_SCREENSAVE && kCommandMonitorPower == SC_MONITORPOWER);
 
 bool RegisterMainWindowClass(WNDPROC procedure) {
   WNDCLASSEXA wc{};
@@ -224,16 +226,20 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_SYSCOMMAND:
-      switch (wParam & kSystemCommandMask) {
-        case SC_CLOSE:
+      switch (ForSystemCommand(wParam)) {
+        case SystemCommandAction::Close:
           if (m.engineWindow) PostMessageA(m.engineWindow, engine::kExit, 0, 0);
           PostQuitMessage(0);
           break;
-        case SC_MINIMIZE:
+        case SystemCommandAction::Minimize:
           ShowWindow(window_, SW_MINIMIZE);
           break;
-        case SC_RESTORE:
+        case SystemCommandAction::Restore:
           ShowWindow(window_, SW_RESTORE);
+          break;
+        case SystemCommandAction::Default:
+          return DefWindowProcA(window_, message, wParam, lParam);
+        case SystemCommandAction::Ignore:
           break;
       }
       return 0;
