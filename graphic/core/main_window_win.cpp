@@ -6,6 +6,7 @@
 #include "graphic/core/module_state_win.h"
 #include "graphic/core/module_timers_win.h"
 #include "graphic/core/right_click_menu_win.h"
+#include "graphic/core/run_loop_win.h"
 #include "graphic/core/system_command.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
@@ -145,6 +146,13 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   }
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!self || self->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
+  // The module's loop never dispatches the engine's requests; they arrive
+  // here only inside a modal loop (a menu, a message box), which would lose
+  // them.
+  if (const Ending request = RequestOf(message, InSendMessage() != FALSE); request != Ending::None) {
+    EndRun(request);
+    return 0;
+  }
   LRESULT result = 0;
   if (Controls().window() == window && Controls().Dispatch(message, wParam, lParam, &result)) return result;
   return self->Handle(message, wParam, lParam);
@@ -199,7 +207,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kRightClickResult:
       if (wParam == kRightClickHelp) OpenHelpTopic(kHelpPage);
-      if (wParam == kRightClickClose) PostQuitMessage(0);
+      if (wParam == kRightClickClose) EndRun(Ending::Close);
       return 0;
     case WM_TIMER:
       if (Timers().Is(wParam, this, kHideCheckTimer))
@@ -229,7 +237,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       switch (ForSystemCommand(wParam)) {
         case SystemCommandAction::Close:
           if (m.engineWindow) PostMessageA(m.engineWindow, engine::kExit, 0, 0);
-          PostQuitMessage(0);
+          EndRun(Ending::Close);
           break;
         case SystemCommandAction::Minimize:
           ShowWindow(window_, SW_MINIMIZE);
@@ -242,6 +250,12 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case SystemCommandAction::Ignore:
           break;
       }
+      return 0;
+    case WM_CLOSE:
+      // From outside (a task manager's "End task"): the module ends as by
+      // its close command, but the player goes on. The default handling
+      // would destroy the window behind the loop's back.
+      EndRun(Ending::Close);
       return 0;
     case WM_SETTINGCHANGE:
       // Always sent (it carries a pointer), so it never reaches the run
