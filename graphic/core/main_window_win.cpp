@@ -27,6 +27,10 @@ constexpr uint32_t kDefaultAlpha = 180;
 constexpr uint32_t kDefaultActiveAlpha = 240;
 constexpr uint32_t kAlphaLimit = 256;  // this or more means the default
 constexpr char kHelpPage[] = "gui.html";
+// Windows sends several setting changes at once; one rebuild follows the
+// last of them.
+constexpr UINT kSettleMs = 250;
+
 static_assert(kCommandMinimize == SC_MINIMIZE && kCommandClose == SC_CLOSE && kCommandRestore == SC_RESTORE &&
               kCommandScreenSave == SC_SCREENSAVE && kCommandMonitorPower == SC_MONITORPOWER);
 
@@ -171,6 +175,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       Timers().Stop(this, kHideCheckTimer);
       Timers().Stop(this, kMoveTimer);
+      Timers().Stop(this, kSettleTimer);
       if (m.engineWindow)
         SendMessageA(m.engineWindow, engine::kRegisterWindow, reinterpret_cast<WPARAM>(window_), 0);
       return 0;
@@ -214,6 +219,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Apply(hide_.CheckTick(HideView()));
       else if (Timers().Is(wParam, this, kMoveTimer))
         Apply(hide_.MoveTick(HideView(), Metrics()));
+      else if (Timers().Is(wParam, this, kSettleTimer)) {
+        Timers().Stop(this, kSettleTimer);
+        EndRun(Ending::Rebuild);
+      }
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -259,8 +268,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETTINGCHANGE:
       // Always sent (it carries a pointer), so it never reaches the run
-      // loop: queue the module's own rebuild request instead.
-      PostMessageA(window_, engine::kSettingsChanged, 0, 0);
+      // loop: rebuild once the burst is over.
+      Timers().Start(this, kSettleTimer, kSettleMs);
       break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);

@@ -31,6 +31,7 @@ class MainWindow {
   // Timer numbers of the main window.
   static constexpr UINT kHideCheckTimer = 1;
   static constexpr UINT kMoveTimer = 2;
+  static constexpr UINT kSettleTimer = 4;  // rebuild after a burst of setting changes
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 // How a run of Vrx.dll ends or starts again when others ask: a close sent
 // from outside, the engine's requests arriving while a modal loop (the
-// system menu) runs on the module's thread.
+// system menu) runs on the module's thread, and a burst of system setting
+// changes.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,6 +19,10 @@ constexpr char kMutex[] = "QorvVarixMutex";
 constexpr char kMenuClass[] = "#32768";  // the system's popup menu window
 constexpr UINT kPopupSystemMenu = 0x313;  // what the taskbar sends to open a window's system menu
 constexpr int kW = 160, kH = 60;
+// Windows spreads the notices of one change over a short while; the module
+// waits for the end of such a burst, and this long after it all is quiet.
+constexpr DWORD kBurstGapMs = 60;
+constexpr DWORD kAfterBurstMs = 800;
 
 // One run of the module against the recording engine, with a plain skin.
 struct Run {
@@ -87,6 +92,22 @@ GUI_SCENARIO(ModuleLifecycle, TheEnginesRequestsReachTheModuleInsideAModalLoop) 
   PostMessageA(run.window, engine::kCloseModule, 0, 0);
   EXPECT_TRUE(run.module->Finished(5000)) << "the close was lost in the menu";
   EXPECT_TRUE(run.engine.Messages(engine::kExit).empty());
+}
+
+GUI_SCENARIO(ModuleLifecycle, ABurstOfSettingChangesRebuildsOnce) {
+  Run run;
+  ASSERT_NE(run.window, nullptr);
+  // Windows tells every top-level window of several changes at once.
+  for (const char* area : {"Environment", "intl", "Policy"}) {
+    Sleep(kBurstGapMs);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area), SMTO_ABORTIFHUNG,
+                        2000, &ignored);
+  }
+  ASSERT_TRUE(run.engine.WaitFor(engine::kRegisterWindow, 3)) << "no rebuild";
+  ASSERT_TRUE(run.module->WaitIdle(kAfterBurstMs));
+  EXPECT_EQ(run.Registrations(), 2u);
+  EXPECT_FALSE(run.module->Finished());
 }
 
 }  // namespace
