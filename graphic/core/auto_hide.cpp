@@ -26,20 +26,21 @@ HideEdge HideDirection(const Rect& window, const Rect& frame, const WindowMetric
 }
 
 HideEdge ShowDirection(const Rect& window, const Rect& frame, const WindowMetrics& m) {
-  const HideEdge vertical = window.top == frame.top + m.minVisibleBottom - m.height ? HideEdge::Top
-                            : window.top == frame.bottom - m.minVisibleTop        ? HideEdge::Bottom
-                                                                                  : HideEdge::None;
-  const bool left = window.left == frame.left + m.minVisibleRight - m.width;
-  const bool right = !left && window.left == frame.right - m.minVisibleLeft;
+  const auto hidden = [&](HideEdge e) { return HideTarget(e, {}, frame, m); };
+  const HideEdge vertical = window.top == hidden(HideEdge::Top).y      ? HideEdge::Top
+                            : window.top == hidden(HideEdge::Bottom).y ? HideEdge::Bottom
+                                                                       : HideEdge::None;
+  const bool left = window.left == hidden(HideEdge::Left).x;
+  const bool right = !left && window.left == hidden(HideEdge::Right).x;
   return WithSide(vertical, left, right, m);
 }
 
 Point HideTarget(HideEdge edge, Point from, const Rect& frame, const WindowMetrics& m) {
   switch (edge) {
-    case HideEdge::Top: return {from.x, frame.top + m.minVisibleBottom - m.height};
-    case HideEdge::Bottom: return {from.x, frame.bottom - m.minVisibleTop};
-    case HideEdge::Left: return {frame.left + m.minVisibleRight - m.width, from.y};
-    case HideEdge::Right: return {frame.right - m.minVisibleLeft, from.y};
+    case HideEdge::Top: return {from.x, Held(int64_t{frame.top} + m.minVisibleBottom - m.height)};
+    case HideEdge::Bottom: return {from.x, Held(int64_t{frame.bottom} - m.minVisibleTop)};
+    case HideEdge::Left: return {Held(int64_t{frame.left} + m.minVisibleRight - m.width), from.y};
+    case HideEdge::Right: return {Held(int64_t{frame.right} - m.minVisibleLeft), from.y};
     case HideEdge::None: break;
   }
   return from;
@@ -48,17 +49,17 @@ Point HideTarget(HideEdge edge, Point from, const Rect& frame, const WindowMetri
 Point ShowTarget(HideEdge edge, Point from, const Rect& frame, const WindowMetrics& m) {
   switch (edge) {
     case HideEdge::Top: return {from.x, frame.top};
-    case HideEdge::Bottom: return {from.x, frame.bottom - m.height};
+    case HideEdge::Bottom: return {from.x, Held(int64_t{frame.bottom} - m.height)};
     case HideEdge::Left: return {frame.left, from.y};
-    case HideEdge::Right: return {frame.right - m.width, from.y};
+    case HideEdge::Right: return {Held(int64_t{frame.right} - m.width), from.y};
     case HideEdge::None: break;
   }
   return from;
 }
 
 int32_t StepToward(int32_t from, int32_t to, int32_t step) {
-  if (from < to) return to - from > step ? from + step : to;
-  if (from > to) return from - to > step ? from - step : to;
+  if (from < to) return int64_t{to} - from > step ? from + step : to;
+  if (from > to) return int64_t{from} - to > step ? from - step : to;
   return to;
 }
 

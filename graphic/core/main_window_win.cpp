@@ -6,6 +6,8 @@
 #include "graphic/core/module_state_win.h"
 #include "graphic/core/module_timers_win.h"
 #include "graphic/core/right_click_menu_win.h"
+#include "graphic/core/run_loop_win.h"
+#include "graphic/core/system_command.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "host/settings.h"
@@ -25,7 +27,12 @@ constexpr uint32_t kDefaultAlpha = 180;
 constexpr uint32_t kDefaultActiveAlpha = 240;
 constexpr uint32_t kAlphaLimit = 256;  // this or more means the default
 constexpr char kHelpPage[] = "gui.html";
-constexpr WPARAM kSystemCommandMask = 0xFFF0;  // the low four bits are the system's own
+// Windows sends several setting changes at once; one rebuild follows the
+// last of them.
+constexpr UINT kSettleMs = 250;
+
+static_assert(kCommandMinimize == SC_MINIMIZE && kCommandClose == SC_CLOSE && kCommandRestore == SC_RESTORE &&
+              kCommandScreenSave == SC_SCREENSAVE && kCommandMonitorPower == SC_MONITORPOWER);
 
 bool RegisterMainWindowClass(WNDPROC procedure) {
   WNDCLASSEXA wc{};
@@ -143,6 +150,13 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   }
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!self || self->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
+  // The module's loop never dispatches the engine's requests; they arrive
+  // here only inside a modal loop (a menu, a message box), which would lose
+  // them.
+  if (const Ending request = RequestOf(message, InSendMessage() != FALSE); request != Ending::None) {
+    EndRun(request);
+    return 0;
+  }
   LRESULT result = 0;
   if (Controls().window() == window && Controls().Dispatch(message, wParam, lParam, &result)) return result;
   return self->Handle(message, wParam, lParam);
@@ -161,6 +175,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       Timers().Stop(this, kHideCheckTimer);
       Timers().Stop(this, kMoveTimer);
+      Timers().Stop(this, kSettleTimer);
       if (m.engineWindow)
         SendMessageA(m.engineWindow, engine::kRegisterWindow, reinterpret_cast<WPARAM>(window_), 0);
       return 0;
@@ -197,13 +212,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kRightClickResult:
       if (wParam == kRightClickHelp) OpenHelpTopic(kHelpPage);
-      if (wParam == kRightClickClose) PostQuitMessage(0);
+      if (wParam == kRightClickClose) EndRun(Ending::Close);
       return 0;
     case WM_TIMER:
       if (Timers().Is(wParam, this, kHideCheckTimer))
         Apply(hide_.CheckTick(HideView()));
       else if (Timers().Is(wParam, this, kMoveTimer))
         Apply(hide_.MoveTick(HideView(), Metrics()));
+      else if (Timers().Is(wParam, this, kSettleTimer)) {
+        Timers().Stop(this, kSettleTimer);
+        EndRun(Ending::Rebuild);
+      }
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -224,23 +243,33 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_SYSCOMMAND:
-      switch (wParam & kSystemCommandMask) {
-        case SC_CLOSE:
+      switch (ForSystemCommand(wParam)) {
+        case SystemCommandAction::Close:
           if (m.engineWindow) PostMessageA(m.engineWindow, engine::kExit, 0, 0);
-          PostQuitMessage(0);
+          EndRun(Ending::Close);
           break;
-        case SC_MINIMIZE:
+        case SystemCommandAction::Minimize:
           ShowWindow(window_, SW_MINIMIZE);
           break;
-        case SC_RESTORE:
+        case SystemCommandAction::Restore:
           ShowWindow(window_, SW_RESTORE);
+          break;
+        case SystemCommandAction::Default:
+          return DefWindowProcA(window_, message, wParam, lParam);
+        case SystemCommandAction::Ignore:
           break;
       }
       return 0;
+    case WM_CLOSE:
+      // From outside (a task manager's "End task"): the module ends as by
+      // its close command, but the player goes on. The default handling
+      // would destroy the window behind the loop's back.
+      EndRun(Ending::Close);
+      return 0;
     case WM_SETTINGCHANGE:
       // Always sent (it carries a pointer), so it never reaches the run
-      // loop: queue the module's own rebuild request instead.
-      PostMessageA(window_, engine::kSettingsChanged, 0, 0);
+      // loop: rebuild once the burst is over.
+      Timers().Start(this, kSettleTimer, kSettleMs);
       break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);

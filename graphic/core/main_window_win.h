@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include "graphic/control_factory_win.h"
 #include "graphic/core/auto_hide.h"
 #include "graphic/core/control_table_win.h"
 #include "graphic/core/window_geometry.h"
@@ -22,9 +21,9 @@ class MainWindow {
   ~MainWindow() { Destroy(); }
 
   // Registers the class (reusing one left from an earlier run), creates the
-  // window from the module state's skin and builds its controls. False only
-  // when the window cannot be made.
-  bool Create(ControlFactory factory = &MakeControl);
+  // window from the module state's skin and builds its controls with the
+  // factory. False only when the window cannot be made.
+  bool Create(ControlFactory factory);
   // Destroys the controls, the tooltip and the window.
   void Destroy();
   HWND handle() const { return window_; }
@@ -32,6 +31,7 @@ class MainWindow {
   // Timer numbers of the main window.
   static constexpr UINT kHideCheckTimer = 1;
   static constexpr UINT kMoveTimer = 2;
+  static constexpr UINT kSettleTimer = 4;  // rebuild after a burst of setting changes
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

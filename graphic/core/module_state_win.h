@@ -25,6 +25,9 @@ enum ModuleFlag : uint32_t {
 };
 inline constexpr uint32_t kDefaultFlags = kFlagTopmost | kFlagSnap | kFlagAutoHide | kFlagCloseAfterAltGui;
 
+// How a run of the module ends when its loop takes WM_QUIT.
+enum class Ending { None, Close, Rebuild };
+
 struct ModuleState {
   HINSTANCE instance = nullptr;   // set by the library entry point
   HWND engineWindow = nullptr;    // looked up whenever the main window is made
@@ -34,6 +37,7 @@ struct ModuleState {
   uint32_t flags = kDefaultFlags;
   POINT mouse{};                  // screen position of the last queued message
   skin::SkinDescription skin;     // what the description says, for one skin run
+  Ending ending = Ending::None;   // what the next WM_QUIT asks for
 
   HDC skinDc() const { return skinImage.dc(); }
 };

@@ -44,21 +44,23 @@ void BringRunningInstanceForward() {
     SetWindowPos(running, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-bool IsRestartMessage(UINT message, UINT startedMessage) {
-  return message == engine::kSettingsChanged || message == startedMessage || message == WM_SETTINGCHANGE;
-}
-
-// Pumps the thread's messages; true when the loop ended for a rebuild. The
-// close and rebuild requests are never dispatched.
+// Pumps the thread's messages until WM_QUIT; true when the run ended for a
+// rebuild. The module's requests are never dispatched: each asks for the
+// quit, so a burst of them queued together ends the run once.
 bool PumpMessages(ModuleState& m) {
   MSG msg;
   for (;;) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) return false;
-    if (msg.message == engine::kCloseModule) return false;
-    if (IsRestartMessage(msg.message, m.startedMessage)) {
-      KvLangReload();
-      return true;
+    if (got == -1) return false;
+    if (got == 0) {
+      const bool rebuild = m.ending == Ending::Rebuild;
+      m.ending = Ending::None;
+      if (rebuild) KvLangReload();
+      return rebuild;
+    }
+    if (const Ending request = RequestOf(msg.message, false); request != Ending::None) {
+      EndRun(request);
+      continue;
     }
     const DWORD position = GetMessagePos();
     m.mouse.x = static_cast<short>(LOWORD(position));
@@ -85,7 +87,7 @@ class SkinRunEnd {
 
 // Loads the skin named in the settings, runs its window, releases it all.
 // True when the run ended asking for a rebuild.
-bool RunOneSkin(ModuleState& m) {
+bool RunOneSkin(ModuleState& m, ControlFactory factory) {
   const SkinRunEnd end(m);
   bool restart = false;
   m.flags = kv::ReadDword(Names().section, kFlagsKey, kDefaultFlags);
@@ -102,7 +104,7 @@ bool RunOneSkin(ModuleState& m) {
     if (m.skinDc() && !m.skinPath.empty()) {
       WinSkinEnvironment environment;
       MainWindow window;
-      if (skin::ReadSkin(ProfileDescription(m.skinPath), environment, m.skin) && window.Create())
+      if (skin::ReadSkin(ProfileDescription(m.skinPath), environment, m.skin) && window.Create(factory))
         restart = PumpMessages(m);
       // The window and its controls go (here) before the skin they draw from.
     }
@@ -120,8 +122,25 @@ struct ClassEnd {
 
 }  // namespace
 
-void RunModule() {
+Ending RequestOf(UINT message, bool sent) {
+  if (message == engine::kCloseModule) return Ending::Close;
+  const UINT started = Module().startedMessage;  // 0 (WM_NULL) until registered
+  if ((message == engine::kSettingsChanged && !sent) || (started != 0 && message == started)) return Ending::Rebuild;
+  return Ending::None;
+}
+
+void EndRun(Ending ending) {
   ModuleState& m = Module();
+  if (m.ending != Ending::Close) m.ending = ending;
+  // Dialog loops end on WM_QUIT and post it again; a menu's loop does not
+  // everywhere, so an open menu of this thread is ended as well.
+  EndMenu();
+  PostQuitMessage(0);
+}
+
+void RunModule(ControlFactory factory) {
+  ModuleState& m = Module();
+  m.ending = Ending::None;
   HANDLE created = CreateMutexA(nullptr, FALSE, Names().mutexName);
   const bool alreadyRunning = GetLastError() == ERROR_ALREADY_EXISTS;
   kv::KernelHandle mutex(created);
@@ -133,7 +152,7 @@ void RunModule() {
   m.startedMessage = RegisterWindowMessageA(engine::kEngineStartedName);
   if (m.startedMessage == 0 || !FileExists(kv::ProgramFolder() + kEngineFile)) return;
   const ClassEnd classEnd;
-  while (RunOneSkin(m)) {
+  while (RunOneSkin(m, factory)) {
   }
 }
 

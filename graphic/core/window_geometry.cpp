@@ -3,7 +3,7 @@
 namespace vrx {
 
 Point DefaultPlace(const Rect& frame, const WindowMetrics& m) {
-  return {frame.right - m.width - 100, frame.top + 50};
+  return {Held(int64_t{frame.right} - m.width - 100), Held(int64_t{frame.top} + 50)};
 }
 
 bool KeepsVisible(Point p, const Rect& frame, const WindowMetrics& m) {
@@ -23,30 +23,31 @@ Point InitialPlace(std::optional<int32_t> x, std::optional<int32_t> y, const Rec
 }
 
 Point ClampVisible(Point p, const Rect& frame, const WindowMetrics& m) {
-  if (p.x + m.width < frame.left + m.minVisibleRight)
-    p.x = frame.left + m.minVisibleRight - m.width;
-  else if (frame.right - p.x < m.minVisibleLeft)
-    p.x = frame.right - m.minVisibleLeft;
-  if (p.y + m.height < frame.top + m.minVisibleTop)
-    p.y = frame.top + m.minVisibleTop - m.height;
-  else if (frame.bottom - p.y < m.minVisibleBottom)
-    p.y = frame.bottom - m.minVisibleBottom;
+  const int64_t x = p.x, y = p.y;
+  if (x + m.width < int64_t{frame.left} + m.minVisibleRight)
+    p.x = Held(int64_t{frame.left} + m.minVisibleRight - m.width);
+  else if (int64_t{frame.right} - x < m.minVisibleLeft)
+    p.x = Held(int64_t{frame.right} - m.minVisibleLeft);
+  if (y + m.height < int64_t{frame.top} + m.minVisibleTop)
+    p.y = Held(int64_t{frame.top} + m.minVisibleTop - m.height);
+  else if (int64_t{frame.bottom} - y < m.minVisibleBottom)
+    p.y = Held(int64_t{frame.bottom} - m.minVisibleBottom);
   return p;
 }
 
 bool StickToEdge(int32_t edge, bool& stuck, int32_t& pull, int32_t& p, int32_t distance) {
   if (stuck) {
-    const int32_t t = p - edge;
+    const int64_t t = int64_t{p} - edge;
     if ((t < 0 && pull > 0) || (t > 0 && pull < 0)) pull = 0;  // a turn starts a new pull
-    pull += t;
+    pull = Held(pull + t);
     p = edge;
     if (pull >= distance || pull <= -distance) {
-      p = t < 0 ? edge - distance : edge + distance;
+      p = Held(t < 0 ? int64_t{edge} - distance : int64_t{edge} + distance);
       stuck = false;
     }
     return true;
   }
-  if (edge - distance < p && p < edge + distance) {
+  if (int64_t{edge} - distance < p && p < int64_t{edge} + distance) {
     p = edge;
     stuck = true;
     pull = 0;
@@ -58,23 +59,23 @@ bool StickToEdge(int32_t edge, bool& stuck, int32_t& pull, int32_t& p, int32_t d
 void SnapToFrame(Point& p, const Rect& frame, const WindowMetrics& m, SnapState& s) {
   if (StickToEdge(frame.left, s.left, s.pullX, p.x))
     s.right = false;
-  else if (StickToEdge(frame.right - m.width, s.right, s.pullX, p.x))
+  else if (StickToEdge(Held(int64_t{frame.right} - m.width), s.right, s.pullX, p.x))
     s.left = false;
   if (StickToEdge(frame.top, s.top, s.pullY, p.y))
     s.bottom = false;
-  else if (StickToEdge(frame.bottom - m.height, s.bottom, s.pullY, p.y))
+  else if (StickToEdge(Held(int64_t{frame.bottom} - m.height), s.bottom, s.pullY, p.y))
     s.top = false;
 }
 
 DragMove DragStep(const Rect& window, Point grab, Point mouse, const Rect& frame,
                   const WindowMetrics& m, bool snapping, SnapState& s) {
-  const Point free{window.left + mouse.x - grab.x, window.top + mouse.y - grab.y};
+  const Point free{Held(int64_t{window.left} + mouse.x - grab.x), Held(int64_t{window.top} + mouse.y - grab.y)};
   Point p = ClampVisible(free, frame, m);
   if (snapping) SnapToFrame(p, frame, m, s);
   DragMove move;
   move.window = p;
   move.moveCursor = p != free;
-  move.cursor = {grab.x + p.x, grab.y + p.y};
+  move.cursor = {Held(int64_t{grab.x} + p.x), Held(int64_t{grab.y} + p.y)};
   move.moveWindow = p != Point{window.left, window.top};
   return move;
 }

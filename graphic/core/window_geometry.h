@@ -40,6 +40,12 @@ struct WindowMetrics {
   int32_t hidingSpeedDY = 10;
 };
 
+// A 64-bit sum held at the nearest end of the 32-bit range. A skin's size
+// has no upper bound, so sums of a position and a size are made in 64 bits.
+constexpr int32_t Held(int64_t v) {
+  return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : static_cast<int32_t>(v);
+}
+
 // A window opened without a usable stored place: 100 pixels left of the
 // frame's right side and 50 below its top.
 Point DefaultPlace(const Rect& frame, const WindowMetrics& m);

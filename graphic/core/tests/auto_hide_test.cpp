@@ -81,6 +81,21 @@ std::vector<int32_t> Slide(AutoHide& h, AutoHide::View& v, const WindowMetrics& 
   return tops;
 }
 
+// Skins of any size on a frame off the origin: the hidden places lie below
+// the 32-bit range and are held at its end, and the steps toward them do
+// not wrap.
+TEST(HideTargets, SkinsOfAnySizeDoNotWrap) {
+  const WindowMetrics huge = Skin(INT32_MAX, INT32_MAX);
+  const Rect leftScreen{-1280, -200, 0, 800};
+  const Point from{-500, 100};
+  EXPECT_EQ(HideTarget(HideEdge::Left, from, leftScreen, huge), (Point{INT32_MIN, 100}));
+  EXPECT_EQ(HideTarget(HideEdge::Top, from, leftScreen, huge), (Point{-500, INT32_MIN}));
+  EXPECT_EQ(ShowTarget(HideEdge::Right, from, leftScreen, huge), (Point{-INT32_MAX, 100}));
+  EXPECT_EQ(ShowDirection(At({INT32_MIN, 100}, Skin(300, 100)), leftScreen, huge), HideEdge::Left);
+  EXPECT_EQ(StepToward(100, INT32_MIN, 7), 93);
+  EXPECT_EQ(StepToward(INT32_MIN, INT32_MAX, 7), INT32_MIN + 7);
+}
+
 TEST(AutoHide, TopEdgeHidesInStepsAndShowsAgain) {
   const WindowMetrics m = Skin(300, 40);
   AutoHide h;

@@ -58,6 +58,32 @@ TEST(WindowPlace, ClampKeepsTheStripsAtEachEdge) {
   EXPECT_EQ(ClampVisible({-288, 756}, kFrame, m), (Point{-288, 756}));  // at the limits: untouched
 }
 
+// The skin's Width and Height have no upper bound: positions plus sizes
+// must not wrap, wherever the window or the frame lies.
+TEST(WindowPlace, SkinsOfAnySizeDoNotWrap) {
+  const WindowMetrics huge = Skin(INT32_MAX, INT32_MAX);
+  const Rect leftScreen{-1280, -200, 0, 800};  // a monitor left of the main one
+  const struct {
+    Rect frame;
+    Point in;
+    Point out;
+  } rows[] = {
+      {kFrame, {100, 100}, {100, 100}},
+      {kFrame, {5000, 5000}, {1280 - 11, 770 - 14}},
+      {leftScreen, {INT32_MIN, INT32_MIN}, {INT32_MIN, INT32_MIN}},
+      {leftScreen, {INT32_MAX, INT32_MAX}, {-11, 800 - 14}},
+  };
+  for (const auto& r : rows)
+    EXPECT_EQ(ClampVisible(r.in, r.frame, huge), r.out) << r.in.x << "," << r.in.y;
+
+  EXPECT_EQ(DefaultPlace(leftScreen, huge), (Point{INT32_MIN, -150}));  // held at the end of the range
+
+  SnapState s;
+  const DragMove d = DragStep(Rect{100, 100, 32867, 32867}, {0, 0}, {50, 50}, kFrame, huge, true, s);
+  EXPECT_EQ(d.window, (Point{150, 150}));
+  EXPECT_FALSE(d.moveCursor);
+}
+
 TEST(StickyEdge, SticksWithinNinePixelsAndLetsGoAfterTenOfPull) {
   bool stuck = false;
   int32_t pull = 0;

@@ -1,8 +1,11 @@
-// The module's exports and library entry point.
+// The module's exports and library entry point. The entry sits above the
+// core and the panels: it hands the control factory, which knows every
+// control class, to the core's run loop.
 #include <windows.h>
 
 #include <new>
 
+#include "graphic/control_factory_win.h"
 #include "graphic/core/module_names.h"
 #include "graphic/core/module_state_win.h"
 #include "graphic/core/run_loop_win.h"
@@ -36,7 +39,7 @@ KV_EXTERN_C void KV_CALL Activate() {
   // Nothing may escape into the host: a failure half-way has already
   // released what it made on its way out.
   try {
-    vrx::RunModule();
+    vrx::RunModule(&vrx::MakeControl);
   } catch (...) {
   }
 }

@@ -1,0 +1,113 @@
+// How a run of Vrx.dll ends or starts again when others ask: a close sent
+// from outside, the engine's requests arriving while a modal loop (the
+// system menu) runs on the module's thread, and a burst of system setting
+// changes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "host/engine_messages.h"
+#include "host/kv_ini.h"
+#include "tests/gui/gui.h"
+
+namespace {
+
+constexpr char kSection[] = "Vrx";
+constexpr char kClass[] = "QorvVarix";
+constexpr char kMutex[] = "QorvVarixMutex";
+constexpr char kMenuClass[] = "#32768";  // the system's popup menu window
+constexpr UINT kPopupSystemMenu = 0x313;  // what the taskbar sends to open a window's system menu
+constexpr int kW = 160, kH = 60;
+// Windows spreads the notices of one change over a short while; the module
+// waits for the end of such a burst, and this long after it all is quiet.
+constexpr DWORD kBurstGapMs = 60;
+constexpr DWORD kAfterBurstMs = 800;
+
+// One run of the module against the recording engine, with a plain skin.
+struct Run {
+  gui::EngineWindow engine;
+  std::unique_ptr<wintest::ModuleThread> module;
+  HWND window = nullptr;
+
+  Run() {
+    const std::string bitmap = gui::WriteSkin(
+        "plain", kW, kH, [](int x, int y) { return RGB(x & 0xFF, y & 0xFF, 90); },
+        "[General]\nWidth=" + std::to_string(kW) + "\nHeight=" + std::to_string(kH) + "\n");
+    KvIniSetString(kSection, "Skin", bitmap.c_str());
+    KvIniSetDword(kSection, "Flags", 0x01);  // on top, no hiding
+    module = std::make_unique<wintest::ModuleThread>("Vrx.dll");
+    window = module->WaitWindow(kClass);
+    module->WaitIdle();
+  }
+
+  // Registrations (lParam 1) the engine has seen: one per window built.
+  size_t Registrations() const {
+    size_t n = 0;
+    for (const auto& m : engine.Messages(engine::kRegisterWindow)) n += m.lParam == 1;
+    return n;
+  }
+
+  // Opens the main window's system menu, as the taskbar does, and waits
+  // until its modal loop runs on the module's thread.
+  bool OpenSystemMenu() const {
+    const RECT r = gui::WindowRect(window);
+    PostMessageA(window, kPopupSystemMenu, 0, MAKELPARAM(r.left + 5, r.top + 5));
+    return wintest::WaitUntil([&] { return wintest::ThreadWindow(module->threadId(), kMenuClass) != nullptr; });
+  }
+};
+
+GUI_SCENARIO(ModuleLifecycle, ACloseFromOutsideEndsTheModuleButNotThePlayer) {
+  Run run;
+  ASSERT_NE(run.window, nullptr);
+  PostMessageA(run.window, WM_CLOSE, 0, 0);  // a task manager's "End task"
+  ASSERT_TRUE(run.module->Finished(5000)) << "Activate went on without a window";
+  const auto reg = run.engine.Messages(engine::kRegisterWindow);
+  ASSERT_EQ(reg.size(), 2u);
+  EXPECT_EQ(reg[1].lParam, 0);
+  EXPECT_TRUE(run.engine.Messages(engine::kExit).empty());
+  // The single-instance mutex is gone with the run.
+  HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, kMutex);
+  EXPECT_EQ(mutex, nullptr);
+  if (mutex) CloseHandle(mutex);
+}
+
+GUI_SCENARIO(ModuleLifecycle, TheEnginesRequestsReachTheModuleInsideAModalLoop) {
+  Run run;
+  ASSERT_NE(run.window, nullptr);
+  ASSERT_EQ(run.Registrations(), 1u);
+
+  // A starting engine while the menu is open: the module is built anew.
+  ASSERT_TRUE(run.OpenSystemMenu());
+  PostMessageA(run.window, RegisterWindowMessageA(engine::kEngineStartedName), 0, 0);
+  ASSERT_TRUE(run.engine.WaitFor(engine::kRegisterWindow, 3)) << "the rebuild was lost in the menu";
+  const HWND rebuilt = run.module->WaitWindow(kClass);
+  ASSERT_NE(rebuilt, nullptr);
+  EXPECT_NE(rebuilt, run.window);
+  run.window = rebuilt;
+
+  // The engine exiting while the menu is open: Activate returns.
+  ASSERT_TRUE(run.module->WaitIdle());
+  ASSERT_TRUE(run.OpenSystemMenu());
+  PostMessageA(run.window, engine::kCloseModule, 0, 0);
+  EXPECT_TRUE(run.module->Finished(5000)) << "the close was lost in the menu";
+  EXPECT_TRUE(run.engine.Messages(engine::kExit).empty());
+}
+
+GUI_SCENARIO(ModuleLifecycle, ABurstOfSettingChangesRebuildsOnce) {
+  Run run;
+  ASSERT_NE(run.window, nullptr);
+  // Windows tells every top-level window of several changes at once.
+  for (const char* area : {"Environment", "intl", "Policy"}) {
+    Sleep(kBurstGapMs);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area), SMTO_ABORTIFHUNG,
+                        2000, &ignored);
+  }
+  ASSERT_TRUE(run.engine.WaitFor(engine::kRegisterWindow, 3)) << "no rebuild";
+  ASSERT_TRUE(run.module->WaitIdle(kAfterBurstMs));
+  EXPECT_EQ(run.Registrations(), 2u);
+  EXPECT_FALSE(run.module->Finished());
+}
+
+}  // namespace
