@@ -4,11 +4,11 @@
 #include <fftw3.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <vector>
 
+#include "filters/analyzer/bench/best_time.h"
 #include "filters/analyzer/frame_analysis.h"
 
 #if defined(__GLIBC__)
@@ -24,22 +24,7 @@ constexpr char kPrefix[] = "win32_";
 #else
 constexpr char kPrefix[] = "";
 #endif
-
-using Clock = std::chrono::steady_clock;
-constexpr int kRounds = 7;       // best of
-constexpr int kIterations = 20000;
-
-template <typename F>
-double BestNanoseconds(F&& body) {
-  double best = 1e300;
-  for (int r = 0; r < kRounds; ++r) {
-    const auto t0 = Clock::now();
-    for (int i = 0; i < kIterations; ++i) body(i);
-    const auto t1 = Clock::now();
-    best = std::min(best, std::chrono::duration<double, std::nano>(t1 - t0).count() / kIterations);
-  }
-  return best;
-}
+constexpr int kRounds = 7, kIterations = 20000;
 
 }  // namespace
 
@@ -69,7 +54,7 @@ int main() {
 #if PRISMO_COUNT_ALLOCATIONS
   const size_t allocsBefore = bench::Allocations();
 #endif
-  const double frameNs = BestNanoseconds(analyse);
+  const double frameNs = bench::BestNanoseconds(analyse, kRounds, kIterations);
 #if PRISMO_COUNT_ALLOCATIONS
   const size_t frameAllocs = bench::Allocations() - allocsBefore;
 #endif
@@ -80,10 +65,10 @@ int main() {
   double* hc = fftw_alloc_real(2 * kFrameLength);
   for (uint32_t j = 0; j < 2 * kFrameLength; ++j) in[j] = byte(rng) * 100 - 12800;
   fftw_plan r2hc = fftw_plan_r2r_1d(static_cast<int>(kFrameLength), in, hc, FFTW_R2HC, FFTW_ESTIMATE);
-  const double bareNs = BestNanoseconds([&](int) {
+  const double bareNs = bench::BestNanoseconds([&](int) {
     fftw_execute_r2r(r2hc, in, hc);
     fftw_execute_r2r(r2hc, in + kFrameLength, hc + kFrameLength);
-  });
+  }, kRounds, kIterations);
   fftw_destroy_plan(r2hc);
   fftw_free(in);
   fftw_free(hc);

@@ -3,22 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
+
+#include "host/tests/fake_settings.h"
 
 namespace prismo {
 namespace {
 
-class FakeStore final : public SettingsReader {
- public:
-  std::map<std::string, uint32_t> words;  // "Section/Key"
-  std::optional<uint32_t> Dword(const char* section, const char* key) const override {
-    const auto it = words.find(std::string(section) + "/" + key);
-    return it == words.end() ? std::nullopt : std::optional<uint32_t>(it->second);
-  }
-  std::optional<std::string> String(const char*, const char*) const override { return std::nullopt; }
-  std::optional<std::vector<uint8_t>> Binary(const char*, const char*) const override { return std::nullopt; }
-};
+using FakeStore = kvtest::FakeSettings;
 
 TEST(AnalyzerSettings, DefaultsForMissingKeysAndSignedWords) {
   FakeStore store;

@@ -1,33 +1,16 @@
 // Cost of one refresh tick of the spectrum view with 60 bands at 50 ticks a
 // second, as a share of the tick period, and its heap allocations; also the
 // waveform and history modes over a 576-column area.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <vector>
 
 #include "filters/analyzer/bench/allocation_counter.h"
+#include "filters/analyzer/bench/best_time.h"
 #include "graphic/panels/spectrum_model.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-constexpr int kRounds = 7;  // best of
-constexpr int kIterations = 20000;
-
-template <typename F>
-double BestNanoseconds(F&& body) {
-  double best = 1e300;
-  for (int r = 0; r < kRounds; ++r) {
-    const auto t0 = Clock::now();
-    for (int i = 0; i < kIterations; ++i) body(i);
-    const auto t1 = Clock::now();
-    best = std::min(best, std::chrono::duration<double, std::nano>(t1 - t0).count() / kIterations);
-  }
-  return best;
-}
-
+constexpr int kRounds = 7, kIterations = 20000;
 }  // namespace
 
 int main() {
@@ -55,7 +38,7 @@ int main() {
     auto tick = [&](int i) { model.Tick(m.mode, areas.data() + (i % kAreas) * kSpectrumInfoBytes, settings); };
     tick(0);
     const size_t before = bench::Allocations();
-    const double ns = BestNanoseconds(tick);
+    const double ns = bench::BestNanoseconds(tick, kRounds, kIterations);
     const size_t allocations = bench::Allocations() - before;
     std::printf("%-28s %12.1f %13.4f%% %12.3f\n", m.name, ns, 100.0 * ns / periodNs,
                 double(allocations) / (kRounds * kIterations));

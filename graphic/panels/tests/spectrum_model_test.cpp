@@ -6,23 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <string>
 #include <vector>
+
+#include "host/tests/fake_settings.h"
 
 namespace vrx {
 namespace {
 
-class FakeStore final : public SettingsReader {
- public:
-  std::map<std::string, uint32_t> words;  // "Section/Key"
-  std::optional<uint32_t> Dword(const char* section, const char* key) const override {
-    const auto it = words.find(std::string(section) + "/" + key);
-    return it == words.end() ? std::nullopt : std::optional<uint32_t>(it->second);
-  }
-  std::optional<std::string> String(const char*, const char*) const override { return std::nullopt; }
-  std::optional<std::vector<uint8_t>> Binary(const char*, const char*) const override { return std::nullopt; }
-};
+using FakeStore = kvtest::FakeSettings;
 
 // The analyzer's result area: four rows of 576 bytes.
 struct Info {
