@@ -178,12 +178,7 @@ GUI_SCENARIO(SpectrumView, ClicksCycleTheModesAndOffDrawsNothingAndStops) {
     int traced = 0;
     for (int y = 0; y < kViewH; ++y) traced += run.At(p, 0, y) == kTrace;
     return traced == 1 && run.At(p, 0, 30 - 19) == kTrace;
-  })) << [&] {
-    const gui::Pixels d = run.View();
-    std::string col = "req " + std::to_string(prismo.request()) + " wave " + std::to_string(prismo.info().waveLeft[0]) + ":";
-    for (int y = 0; y < kViewH; ++y) col += " " + std::to_string(run.At(d, 0, y));
-    return col;
-  }();
+  }));
 
   run.Click();  // the amplitude history
   ASSERT_TRUE(gui::WaitUntil([&] { return kv::ReadDword(kSection, "SpMode", 9) == 3; }));
