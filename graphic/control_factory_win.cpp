@@ -1,6 +1,8 @@
 #include "graphic/control_factory_win.h"
 
+#include "graphic/core/module_state_win.h"
 #include "graphic/core/skin_records.h"
+#include "graphic/panels/spectrum_view_win.h"
 
 namespace vrx {
 
@@ -9,6 +11,8 @@ std::unique_ptr<SkinControl> MakeControl(int slot) {
   // displays (73-76) and the spectrum view (77) join here as their classes
   // are built; until then their slots stay empty.
   switch (slot) {
+    case skin::kSpectrum:
+      return std::make_unique<SpectrumView>(Module().skin.spectrum);
     default:
       return nullptr;
   }

@@ -60,6 +60,13 @@ if [ -d "$INSTALL/Varix" ] && ! reg_has Vrx Skin; then
   [ -n "$skin" ] && reg_text Vrx Skin "$skin"
 fi
 
+# Tuned to a station of the list, with the analyzer more sensitive than by
+# default: the generated programmes keep most of their sound below the
+# spectrum's lowest band, and their bars would hardly rise.
+reg_dword() { wine reg add "$REG_ROOT\\$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
+reg_has KvEngine Frequency || reg_dword KvEngine Frequency 101700000
+reg_has Prismo MSpec || reg_dword Prismo MSpec 50000
+
 # ---- run
 PIDS=()
 stop_all() {
@@ -86,6 +93,12 @@ if [ -f "$INSTALL/Vrx.dll" ]; then
   PIDS+=("$GUI")
 else
   say "no Vrx.dll yet: the engine plays on its own"
+fi
+
+# The advanced functions on, so the plug-ins run and the spectrum moves.
+POST="$INSTALL/../tools/EnginePost.exe"
+if [ -f "$POST" ]; then
+  wine "$POST" advanced 1 >/dev/null 2>&1 && say "advanced functions on" || say "could not switch the advanced functions on"
 fi
 
 if [ "$headless" -eq 0 ] && [ -n "$GUI" ]; then

@@ -36,6 +36,8 @@ struct ModuleHook {
   static LRESULT CALLBACK Proc(int code, WPARAM removal, LPARAM lParam) {
     const auto [self, hook] = Current();
     auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && self && msg->hwnd != nullptr && msg->message == WM_TIMER)
+      ++self->timerMessages_;
     if (code == HC_ACTION && removal == PM_REMOVE && self && msg->hwnd == nullptr) {
       if (msg->message == ProbeMessage()) {
         const long probe = static_cast<long>(msg->wParam);

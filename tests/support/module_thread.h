@@ -44,6 +44,10 @@ class ModuleThread {
   // every timer of the module that was due before it has run.
   bool WaitRest(DWORD ms, DWORD timeoutMs = 10000) const;
 
+  // WM_TIMER messages the thread has taken for its windows so far: a test
+  // sees whether a module timer runs by comparing two readings around WaitRest.
+  long TimerMessages() const { return timerMessages_; }
+
   // Whether Activate has returned, waiting up to timeoutMs.
   bool Finished(DWORD timeoutMs = 0) const;
   // Waits for the end, pressing OK in every message box meanwhile; their
@@ -72,6 +76,7 @@ class ModuleThread {
   std::atomic<long> taken_{0};      // the last probe the thread took
   std::atomic<long> idleAt_{0};     // the last probe taken with nothing behind it
   std::atomic<long> restedAt_{0};   // the last probe whose rest timer has fired
+  std::atomic<long> timerMessages_{0};
   UINT_PTR restTimer_ = 0;          // module thread only
   long restProbe_ = 0;              // module thread only
 };

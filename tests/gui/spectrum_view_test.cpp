@@ -1,0 +1,214 @@
+// The spectrum view of Vrx.dll with the real Prismo.dll: this test process
+// loads the analyzer too and feeds it blocks through Filter2, as the engine
+// does in its own process; the module reads the same shared record. The
+// pictures are read back from the window and told apart by their colours.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "filters/analyzer/tests/prismo_harness_win.h"
+#include "host/engine_messages.h"
+#include "host/kv_ini.h"
+#include "host/settings.h"
+#include "tests/gui/gui.h"
+
+namespace {
+
+constexpr char kSection[] = "Vrx";
+constexpr char kClass[] = "QorvVarix";
+constexpr uint32_t kFlagsTopmostNoTips = 0x01 | 0x40;  // nothing else runs a timer
+
+// The window, and the view inside it with its pictures below the window's
+// background in the bitmap.
+constexpr int kW = 200, kH = 80;
+constexpr int kViewX = 40, kViewY = 10, kViewW = 120, kViewH = 60, kPeakH = 2;
+constexpr int kBands = 60, kBandW = kViewW / kBands, kMargin = 2;
+constexpr int kBaseline = kViewH - kMargin;
+
+constexpr COLORREF kBarsOff = RGB(0, 0, 64), kBarsLit = RGB(0, 220, 0), kPeak = RGB(220, 0, 0);
+constexpr COLORREF kWaveBg = RGB(40, 40, 40), kTrace = RGB(255, 255, 0);
+
+COLORREF SkinPixel(int x, int y) {
+  if (y < kH) return RGB((x * 3) & 0x7F, 100, (y * 3) & 0x7F);  // the window's background
+  const int py = y - kH;
+  const bool left = x < kViewW;
+  if (py < kViewH) return left ? kBarsOff : kWaveBg;
+  if (py < 2 * kViewH) return left ? kBarsLit : kTrace;
+  return left ? kPeak : RGB(255, 255, 255);  // the peak strip and its mask
+}
+
+void UseSpectrumSkin() {
+  const std::string description =
+      "[General]\nWidth=" + std::to_string(kW) + "\nHeight=" + std::to_string(kH) +
+      "\n[Spectrum]\nWindowX=" + std::to_string(kViewX) + "\nWindowY=" + std::to_string(kViewY) +
+      "\nControlX=0\nControlY=" + std::to_string(kH) + "\nControlWidth=" + std::to_string(kViewW) +
+      "\nControlHeight=" + std::to_string(kViewH) + "\nPeakHeight=" + std::to_string(kPeakH) +
+      "\nSpTopHeight=2\nSpBottomHeight=2\nWaTopHeight=2\nWaBottomHeight=2\nBands=" + std::to_string(kBands) + "\n";
+  const std::string bitmap = gui::WriteSkin("spectrum", 2 * kViewW, kH + 2 * kViewH + kPeakH, SkinPixel, description);
+  ASSERT_FALSE(bitmap.empty());
+  KvIniSetString(kSection, "Skin", bitmap.c_str());
+  static const char kActiveFilters[] = "Prismo.dll\0";
+  KvIniSetBinary("KvFilters", "Filters", kActiveFilters, sizeof kActiveFilters - 1);
+  KvIniSetDword(kSection, "Flags", kFlagsTopmostNoTips);
+  KvIniSetDword(kSection, "SpRefresh", 50);
+}
+
+// With 60 bands, bands 0 ... 55 read one row byte each: band i is bin i + 8.
+constexpr int kSineBand = 12;
+constexpr DWORD kRestMs = 200;  // longer than the view's refresh period
+constexpr int kSineBin = kSineBand + 8;
+constexpr uint32_t kRate = 44100;
+constexpr uint32_t kBlockFrames = 4 * prismo_test::kFrame;
+
+// A cosine a whole number of periods long in every 576-sample frame, so its
+// energy stays in its own bin.
+prismo_test::SoundBlock Block(bool sine) {
+  prismo_test::SoundBlock block(2, kRate, 16, kBlockFrames);
+  for (uint32_t j = 0; j < kBlockFrames; ++j) {
+    const int v = sine ? int(12000 * std::cos(2 * std::numbers::pi * kSineBin * j / prismo_test::kFrame)) : 0;
+    block.Set(j, 0, v);
+    block.Set(j, 1, v);
+  }
+  return block;
+}
+
+// The analyzer shows a block once the next has arrived.
+void Feed(prismo_test::PrismoLibrary& prismo, bool sine) {
+  for (int i = 0; i < 2; ++i) {
+    auto block = Block(sine);
+    ASSERT_EQ(prismo.filter2(block.get()), 0);
+  }
+}
+
+struct Run {
+  gui::EngineWindow engine;
+  std::unique_ptr<wintest::ModuleThread> module;
+  HWND window = nullptr;
+
+  explicit Run(bool engaged) {
+    engine.Answer(engine::kGetAdvanced, engaged ? 1 : 0);
+    module = std::make_unique<wintest::ModuleThread>("Vrx.dll");
+    window = module->WaitWindow(kClass);
+  }
+  gui::Pixels View() const { return gui::CaptureClient(window); }
+  COLORREF At(const gui::Pixels& p, int x, int y) const { return p.at(kViewX + x, kViewY + y); }
+  // Whether a module timer fired during a rest longer than the view's period.
+  bool TickedDuringRest() const {
+    const long before = module->TimerMessages();
+    module->WaitRest(kRestMs);
+    return module->TimerMessages() != before;
+  }
+  // The view's timer stopped: a whole rest passes without a tick (it may
+  // take a few rests to die down).
+  bool Still() const { return wintest::WaitUntil([&] { return !TickedDuringRest(); }, 3000); }
+  bool Ticking() const { return TickedDuringRest(); }
+  // Each click lands away from the last, so that two never make a double
+  // click (the main window's class takes double clicks).
+  void Click() {
+    const POINT p = gui::ScreenPoint(window, kViewX + 5 + 30 * (clicks++ % 4), kViewY + 5);
+    gui::LeftClick(p.x, p.y);
+  }
+  int clicks = 0;
+};
+
+// Height of the bar and of the peak marker's top above the baseline, in one band.
+int BarHeight(const Run& run, const gui::Pixels& p, int band) {
+  int h = 0;
+  while (h < kBaseline && run.At(p, band * kBandW, kBaseline - 1 - h) == kBarsLit) ++h;
+  return h;
+}
+int PeakLift(const Run& run, const gui::Pixels& p, int band) {
+  for (int y = 0; y < kBaseline; ++y)
+    if (run.At(p, band * kBandW, y) == kPeak) return kBaseline - y;
+  return -1;
+}
+
+GUI_SCENARIO(SpectrumView, BarsRiseInTheSineBandAndPeaksFallAfterDisengaging) {
+  UseSpectrumSkin();
+  prismo_test::PrismoLibrary prismo;
+  ASSERT_TRUE(prismo.loaded());
+  Run run(true);
+  ASSERT_NE(run.window, nullptr);
+  ASSERT_TRUE(wintest::WaitUntil([&] { return prismo.request() == 1; }));  // the view asked for analysis
+
+  Feed(prismo, true);
+  const int full = kBaseline - kMargin;
+  ASSERT_TRUE(wintest::WaitUntil([&] { return PeakLift(run, run.View(), kSineBand) == full; }));
+  EXPECT_EQ(BarHeight(run, run.View(), kSineBand), full - kPeakH);  // the marker sits on the bar's top
+  gui::Pixels p = run.View();
+  for (int band : {0, kSineBand - 1, kSineBand + 1, 30, 59}) {
+    EXPECT_EQ(BarHeight(run, p, band), 0) << "band " << band;
+    EXPECT_EQ(PeakLift(run, p, band), kPeakH) << "band " << band;  // resting on the baseline
+  }
+  EXPECT_EQ(run.At(p, 0, kBaseline - kPeakH - 1), kBarsOff);
+
+  // Off with the engine's advanced functions and silent: the bar drops at
+  // once, the marker falls 3 steps a tick behind it, then the timer stops.
+  PostMessageA(run.window, engine::kNotifyAdvanced, 0, 0);
+  Feed(prismo, false);
+  std::vector<int> lifts;
+  ASSERT_TRUE(wintest::WaitUntil([&] {
+    const gui::Pixels now = run.View();
+    if (BarHeight(run, now, kSineBand) == 0) lifts.push_back(PeakLift(run, now, kSineBand));
+    return !lifts.empty() && lifts.back() == kPeakH;
+  }));
+  EXPECT_GT(lifts.front(), full / 2) << "the marker fell as fast as the bar";
+  for (size_t i = 1; i < lifts.size(); ++i) EXPECT_LE(lifts[i], lifts[i - 1]);
+  EXPECT_GT(lifts.size(), 3u);
+  EXPECT_TRUE(run.Still());
+
+  // Switched on again, the stopped view runs again.
+  Feed(prismo, true);
+  PostMessageA(run.window, engine::kNotifyAdvanced, 1, 0);
+  EXPECT_TRUE(wintest::WaitUntil([&] { return BarHeight(run, run.View(), kSineBand) == full - kPeakH; }));
+  EXPECT_TRUE(run.Ticking());
+  prismo.cleanup();
+}
+
+GUI_SCENARIO(SpectrumView, ClicksCycleTheModesAndOffDrawsNothingAndStops) {
+  UseSpectrumSkin();
+  KvIniSetDword(kSection, "SpMode", 2);  // the waveform
+  prismo_test::PrismoLibrary prismo;
+  ASSERT_TRUE(prismo.loaded());
+  Run run(true);
+  ASSERT_NE(run.window, nullptr);
+  ASSERT_TRUE(wintest::WaitUntil([&] { return prismo.request() == 1; }));  // else Filter2 ignores the blocks
+  Feed(prismo, true);
+  // The trace: one pixel per column on the background. Every frame starts
+  // at the cosine's top, 12000: the analyzer shows 12000 / 256 x 2 = 92,
+  // 27 x 92 / 128 = 19 rows above the centre row 30.
+  ASSERT_TRUE(wintest::WaitUntil([&] {
+    const gui::Pixels p = run.View();
+    int traced = 0;
+    for (int y = 0; y < kViewH; ++y) traced += run.At(p, 0, y) == kTrace;
+    return traced == 1 && run.At(p, 0, 30 - 19) == kTrace;
+  }));
+
+  run.Click();  // the amplitude history
+  ASSERT_TRUE(wintest::WaitUntil([&] { return kv::ReadDword(kSection, "SpMode", 9) == 3; }));
+  ASSERT_TRUE(wintest::WaitUntil([&] {
+    const gui::Pixels p = run.View();
+    return run.At(p, kViewW - 1, kViewH / 2) == kTrace && run.At(p, kViewW - 1, kViewH / 2 - 10) == kTrace;
+  }));
+
+  run.Click();  // off: the window's own background, no timer
+  ASSERT_TRUE(wintest::WaitUntil([&] { return kv::ReadDword(kSection, "SpMode", 9) == 4; }));
+  EXPECT_TRUE(run.Still());
+  const gui::Pixels off = run.View();
+  int wrong = 0;
+  for (int y = 0; y < kViewH; ++y)
+    for (int x = 0; x < kViewW; ++x) wrong += run.At(off, x, y) != SkinPixel(kViewX + x, kViewY + y);
+  EXPECT_EQ(wrong, 0);
+
+  run.Click();  // from off to bars and peaks, running again while engaged
+  ASSERT_TRUE(wintest::WaitUntil([&] { return kv::ReadDword(kSection, "SpMode", 9) == 0; }));
+  EXPECT_TRUE(wintest::WaitUntil([&] { return BarHeight(run, run.View(), kSineBand) > 0; }));
+  EXPECT_TRUE(run.Ticking());
+  prismo.cleanup();
+}
+
+}  // namespace
