@@ -116,6 +116,24 @@ class LabelHost {
   HWND edit_ = nullptr;
 };
 
+// A subclass laid over a label by someone else, as a dialog framework does;
+// it notices when calls come back to it instead of going on down the chain.
+WNDPROC g_underOuter = nullptr;
+int g_outerDepth = 0;
+bool g_outerReentered = false;
+constexpr int kReentryLimit = 8;
+
+LRESULT CALLBACK OuterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (g_outerDepth >= kReentryLimit) {
+    g_outerReentered = true;
+    return 0;
+  }
+  ++g_outerDepth;
+  const LRESULT result = CallWindowProcA(g_underOuter, window, message, wParam, lParam);
+  --g_outerDepth;
+  return result;
+}
+
 void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
@@ -239,4 +257,20 @@ TEST_F(KvAuxRichEdit, ClicksOnALinkReachTheDialog) {
   EXPECT_NE(std::find(g_linkMessages.begin(), g_linkMessages.end(), static_cast<UINT>(WM_LBUTTONUP)),
             g_linkMessages.end());
   EXPECT_EQ(GetFocus(), host.edit());
+}
+
+TEST_F(KvAuxRichEdit, PreparingAgainUnderAnotherSubclassKeepsTheChain) {
+  ASSERT_TRUE(aux.RE(host.window(), kLabelId));
+  g_outerReentered = false;
+  g_underOuter = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(host.label(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+  ASSERT_NE(g_underOuter, nullptr);
+
+  EXPECT_TRUE(aux.RE(host.window(), kLabelId));
+  SetWindowTextA(host.label(), "chained");
+  EXPECT_EQ(host.Text(), "chained");
+  EXPECT_FALSE(g_outerReentered);
+  SetFocus(host.label());
+  EXPECT_EQ(GetFocus(), host.edit());
+  SetWindowLongPtrA(host.label(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underOuter));
 }
