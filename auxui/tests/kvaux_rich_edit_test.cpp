@@ -17,12 +17,17 @@ constexpr int kEditId = 101;
 constexpr int kMissingId = 555;
 constexpr char kHostClass[] = "KvAuxRichEditHost";
 
-std::vector<UINT> g_linkMessages;  // EN_LINK mouse messages the host received
+std::vector<UINT> g_linkMessages;       // EN_LINK mouse messages the host received
+std::vector<CHARRANGE> g_clickedLinks;  // the range of each EN_LINK for a button release
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->code == EN_LINK) g_linkMessages.push_back(reinterpret_cast<const ENLINK*>(lParam)->msg);
+    if (header->code == EN_LINK) {
+      const auto* link = reinterpret_cast<const ENLINK*>(lParam);
+      g_linkMessages.push_back(link->msg);
+      if (link->msg == WM_LBUTTONUP) g_clickedLinks.push_back(link->chrg);
+    }
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -73,6 +78,7 @@ class LabelHost {
     SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     SetFocus(edit_);
     g_linkMessages.clear();
+    g_clickedLinks.clear();
   }
   LabelHost(const LabelHost&) = delete;
   LabelHost& operator=(const LabelHost&) = delete;
@@ -273,4 +279,33 @@ TEST_F(KvAuxRichEdit, PreparingAgainUnderAnotherSubclassKeepsTheChain) {
   SetFocus(host.label());
   EXPECT_EQ(GetFocus(), host.edit());
   SetWindowLongPtrA(host.label(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underOuter));
+}
+
+// The wizard tells a click on its link by comparing EN_LINK's range with the
+// mark, so the mark must count the text as the control holds it.
+TEST_F(KvAuxRichEdit, MarksAfterLineBreaksMatchWhatTheControlHolds) {
+  ASSERT_TRUE(aux.RE(host.window(), kLabelId));
+  for (const char* lineBreak : {"\r\n", "\n"}) {
+    SCOPED_TRACE(lineBreak[0] == '\r' ? "CR LF" : "LF");
+    const std::string text = std::string("\\bHeading\\b") + lineBreak + "see \\1this topic\\1.";
+    TextMark marks[2] = {{0, 0, 'b'}, {0, 0, '1'}};
+    aux.RESetText(host.window(), kLabelId, text.c_str(), marks, 2);
+    EXPECT_EQ(marks[0].start, 0);
+    EXPECT_EQ(marks[0].length, 7);
+    EXPECT_EQ(marks[1].start, 12);  // "Heading", one break, "see "
+    EXPECT_EQ(marks[1].length, 10);
+    const int link = marks[1].start, end = marks[1].start + marks[1].length;
+    EXPECT_EQ(host.Effects(0, 7), static_cast<DWORD>(CFE_BOLD));
+    EXPECT_EQ(host.Effects(link - 1, 1), 0u);
+    EXPECT_EQ(host.Effects(link, marks[1].length), static_cast<DWORD>(CFE_LINK));
+    EXPECT_EQ(host.Effects(end, 1), 0u);
+
+    g_clickedLinks.clear();
+    SendMessageA(host.label(), WM_LBUTTONDOWN, MK_LBUTTON, host.PointOf(link + 2));
+    SendMessageA(host.label(), WM_LBUTTONUP, 0, host.PointOf(link + 2));
+    Pump();
+    ASSERT_EQ(g_clickedLinks.size(), 1u);
+    EXPECT_EQ(g_clickedLinks[0].cpMin, link);
+    EXPECT_EQ(g_clickedLinks[0].cpMax, end);
+  }
 }
