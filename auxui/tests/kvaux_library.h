@@ -5,13 +5,13 @@
 #include <windows.h>
 
 #include "auxui/kv_aux.h"
+#include "host/win_handle.h"
 
 class KvAuxLibrary {
  public:
   KvAuxLibrary();
   KvAuxLibrary(const KvAuxLibrary&) = delete;
   KvAuxLibrary& operator=(const KvAuxLibrary&) = delete;
-  ~KvAuxLibrary();
 
   // True when the library loaded and every export was found.
   bool complete() const;
@@ -31,6 +31,12 @@ class KvAuxLibrary {
   decltype(&KvAuxGetVersion) GetVersion = nullptr;
 
  private:
-  HMODULE module_;
+  template <typename F>
+  bool Find(const char* name, F& out) {
+    out = module_.Export<F>(name);
+    return out != nullptr;
+  }
+
+  kv::Library module_;
   bool complete_ = false;
 };

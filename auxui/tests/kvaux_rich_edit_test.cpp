@@ -9,8 +9,17 @@
 #include <vector>
 
 #include "auxui/tests/kvaux_library.h"
+#include "host/win_handle.h"
 
 namespace {
+
+struct WindowTraits {
+  using Handle = HWND;
+  static constexpr Handle Null() { return nullptr; }
+  static bool Valid(Handle h) { return h != nullptr; }
+  static void Release(Handle h) { DestroyWindow(h); }
+};
+using Window = kv::Owner<WindowTraits>;
 
 constexpr int kLabelId = 100;
 constexpr int kEditId = 101;
@@ -43,20 +52,20 @@ class TopWindow {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kHostClass;
     RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, kHostClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400, 300, nullptr,
-                              nullptr, wc.hInstance, nullptr);
-    SetForegroundWindow(window_);
+    window_.reset(CreateWindowExA(0, kHostClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400, 300,
+                                  nullptr, nullptr, wc.hInstance, nullptr));
+    SetForegroundWindow(window_.get());
   }
   TopWindow(const TopWindow&) = delete;
   TopWindow& operator=(const TopWindow&) = delete;
   ~TopWindow() {
-    if (window_) DestroyWindow(window_);
+    window_.reset();
     UnregisterClassA(kHostClass, GetModuleHandleA(nullptr));
   }
-  HWND get() const { return window_; }
+  HWND get() const { return window_.get(); }
 
  private:
-  HWND window_ = nullptr;
+  Window window_;
 };
 
 HWND SharedTopWindow() {
@@ -69,57 +78,53 @@ class LabelHost {
  public:
   LabelHost() : richEdit_(LoadLibraryA("riched20.dll")), window_(SharedTopWindow()) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    label_ = CreateWindowExA(0, RICHEDIT_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY,
-                             10, 10, 300, 100, window_, reinterpret_cast<HMENU>(kLabelId), instance, nullptr);
-    edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 150, 300, 24, window_,
-                            reinterpret_cast<HMENU>(kEditId), instance, nullptr);
+    label_.reset(CreateWindowExA(0, RICHEDIT_CLASSA, "",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY, 10, 10, 300, 100,
+                                 window_, reinterpret_cast<HMENU>(kLabelId), instance, nullptr));
+    edit_.reset(CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 150, 300, 24, window_,
+                                reinterpret_cast<HMENU>(kEditId), instance, nullptr));
     // As in a dialog, the controls get the dialog's font; the rich edit's own
     // default, the system font, is bold.
-    SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    SetFocus(edit_);
+    SendMessageA(label(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SetFocus(edit());
     g_linkMessages.clear();
     g_clickedLinks.clear();
   }
   LabelHost(const LabelHost&) = delete;
   LabelHost& operator=(const LabelHost&) = delete;
-  ~LabelHost() {
-    if (label_) DestroyWindow(label_);
-    if (edit_) DestroyWindow(edit_);
-    if (richEdit_) FreeLibrary(richEdit_);
-  }
   bool ready() const { return label_ && edit_; }
   HWND window() const { return window_; }
-  HWND label() const { return label_; }
-  HWND edit() const { return edit_; }
+  HWND label() const { return label_.get(); }
+  HWND edit() const { return edit_.get(); }
 
   std::string Text() const {
     char text[512] = {};
-    GetWindowTextA(label_, text, sizeof text);
+    GetWindowTextA(label(), text, sizeof text);
     return text;
   }
 
   // Effects that hold for every character of [start, start + length).
   DWORD Effects(int start, int length) const {
-    SendMessageA(label_, EM_SETSEL, start, start + length);
+    SendMessageA(label(), EM_SETSEL, start, start + length);
     CHARFORMAT2A format{};
     format.cbSize = sizeof format;
-    SendMessageA(label_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    SendMessageA(label_, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageA(label(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(label(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
     return format.dwEffects & format.dwMask & (CFE_BOLD | CFE_LINK);
   }
 
   // The first client point of a character.
   LPARAM PointOf(int character) const {
     POINTL point{};
-    SendMessageA(label_, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), character);
+    SendMessageA(label(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), character);
     return MAKELPARAM(point.x + 2, point.y + 2);
   }
 
  private:
-  HMODULE richEdit_;
+  kv::Library richEdit_;  // declared first: the controls go before their library
   HWND window_;
-  HWND label_ = nullptr;
-  HWND edit_ = nullptr;
+  Window label_;
+  Window edit_;
 };
 
 // A subclass laid over a label by someone else, as a dialog framework does;
