@@ -1,6 +1,6 @@
 #include "auxui/tests/kvaux_library.h"
 
-KvAuxLibrary::KvAuxLibrary() : module_(LoadLibraryA("KvAux.dll")) {
+KvAuxLibrary::KvAuxLibrary(const char* file) : module_(LoadLibraryA(file)) {
   complete_ = static_cast<bool>(module_);
   complete_ &= Find("KvAuxStationList", StationList);
   complete_ &= Find("KvAuxFreeBuffer", FreeBuffer);

@@ -9,12 +9,18 @@
 
 class KvAuxLibrary {
  public:
-  KvAuxLibrary();
+  // KvAux.dll, or a test build of it by another name.
+  explicit KvAuxLibrary(const char* file = "KvAux.dll");
   KvAuxLibrary(const KvAuxLibrary&) = delete;
   KvAuxLibrary& operator=(const KvAuxLibrary&) = delete;
 
   // True when the library loaded and every export was found.
   bool complete() const;
+  // An export of the library beyond the KvAux ones (a test build's).
+  template <typename F>
+  F Export(const char* name) const {
+    return module_.Export<F>(name);
+  }
 
   decltype(&KvAuxStationList) StationList = nullptr;
   decltype(&KvAuxFreeBuffer) FreeBuffer = nullptr;
