@@ -1,43 +1,33 @@
 #include "auxui/aux_heap_win.h"
 
-#include <windows.h>
-
 #include "auxui/kv_aux.h"
+#include "host/owner.h"
 
 namespace kvaux {
 namespace {
 
-// A private heap, made on first use and destroyed with the library.
-class PrivateHeap {
- public:
-  PrivateHeap() : heap_(HeapCreate(0, 0, 0)) {}
-  PrivateHeap(const PrivateHeap&) = delete;
-  PrivateHeap& operator=(const PrivateHeap&) = delete;
-  ~PrivateHeap() {
-    if (heap_) HeapDestroy(heap_);
-  }
-  HANDLE get() const { return heap_; }
-
- private:
-  HANDLE heap_;
+struct PrivateHeapTraits {
+  using Handle = HANDLE;
+  static constexpr Handle Null() { return nullptr; }
+  static bool Valid(Handle h) { return h != nullptr; }
+  static void Release(Handle h) { HeapDestroy(h); }
 };
 
+// Made on first use and destroyed with the library.
 HANDLE Heap() {
-  static PrivateHeap heap;
+  static const kv::Owner<PrivateHeapTraits> heap(HeapCreate(0, 0, 0));
   return heap.get();
 }
 
 }  // namespace
 
-void* HeapAllocate(size_t size) {
-  if (size == 0 || Heap() == nullptr) return nullptr;
-  return HeapAlloc(Heap(), 0, size);
-}
-
-void HeapRelease(void* buffer) {
-  if (buffer && Heap()) HeapFree(Heap(), 0, buffer);
+kv::HeapBlock HeapAllocate(size_t size) {
+  if (size == 0) return {};
+  return kv::HeapBlock(Heap(), size);
 }
 
 }  // namespace kvaux
 
-KV_EXTERN_C void KV_CALL KvAuxFreeBuffer(void* buffer) { kvaux::HeapRelease(buffer); }
+KV_EXTERN_C void KV_CALL KvAuxFreeBuffer(void* buffer) {
+  kv::Owner<kv::HeapBlockTraits> handedBack(kv::HeapBlockHandle{kvaux::Heap(), buffer});
+}

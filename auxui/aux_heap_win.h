@@ -4,9 +4,12 @@
 
 #include <cstddef>
 
+#include "host/win_handle.h"
+
 namespace kvaux {
 
-void* HeapAllocate(size_t size);  // null when memory runs out or size is 0
-void HeapRelease(void* buffer);   // null is fine
+// A block of the library's heap, empty when memory runs out or size is 0.
+// The export that hands it out releases it from the owner.
+kv::HeapBlock HeapAllocate(size_t size);
 
 }  // namespace kvaux

@@ -4,6 +4,7 @@
 
 #include "auxui/kv_aux.h"
 #include "auxui/pe_version.h"
+#include "host/no_throw.h"
 #include "host/program_folder.h"
 #include "host/win_handle.h"
 
@@ -34,6 +35,8 @@ class ReadOnlyFile final : public FileBytes {
 }  // namespace
 
 KV_EXTERN_C uint32_t KV_CALL KvAuxGetVersion() {
-  ReadOnlyFile engine(kv::ProgramFolder() + kEngineFile);
-  return engine.open() ? ReadEngineVersion(engine) : kNoVersion;
+  return kv::NoThrow(kNoVersion, [] {
+    ReadOnlyFile engine(kv::ProgramFolder() + kEngineFile);
+    return engine.open() ? ReadEngineVersion(engine) : kNoVersion;
+  });
 }

@@ -1,6 +1,8 @@
 #include "auxui/markup.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -38,6 +40,58 @@ size_t CutMarker(std::string& shown, char kind, size_t from) {
   return at;
 }
 
+// A rich edit holds every line break as one character: "\r\n" and a lone
+// "\n" become one "\r", and "\r\r\n" one character as well.
+size_t LineBreakBytes(std::string_view text, size_t at) {
+  if (text.compare(at, 3, "\r\r\n") == 0) return 3;
+  if (text.compare(at, 2, "\r\n") == 0) return 2;
+  return 1;
+}
+
+// Byte positions of the shown text as character positions of the control.
+class ControlPositions {
+ public:
+  explicit ControlPositions(std::string_view shown) {
+    int64_t merged = 0;
+    for (size_t at = shown.find_first_of("\r\n"); at != std::string_view::npos;
+         at = shown.find_first_of("\r\n", at)) {
+      const size_t bytes = LineBreakBytes(shown, at);
+      if (bytes > 1) {
+        breaks_.push_back({at, at + bytes, merged});
+        merged += static_cast<int64_t>(bytes) - 1;
+      }
+      at += bytes;
+    }
+  }
+
+  // A position inside a break of several bytes lands right after it.
+  int64_t Of(int64_t byte) const {
+    const auto after = std::partition_point(breaks_.begin(), breaks_.end(), [&](const Break& b) {
+      return static_cast<int64_t>(b.first) < byte;
+    });
+    if (after == breaks_.begin()) return byte;
+    const Break& b = *(after - 1);
+    const int64_t within = std::min<int64_t>(byte, static_cast<int64_t>(b.end)) - static_cast<int64_t>(b.first);
+    return byte - b.mergedBefore - (within - 1);
+  }
+
+  void Map(TextMark& m) const {
+    if (m.start < 0 || breaks_.empty()) return;
+    const int64_t start = Of(m.start);
+    const int64_t end = Of(int64_t{m.start} + m.length);
+    m.start = static_cast<int32_t>(start);
+    m.length = static_cast<int32_t>(end - start);
+  }
+
+ private:
+  struct Break {
+    size_t first;          // byte of its first character
+    size_t end;            // byte after it
+    int64_t mergedBefore;  // bytes that earlier breaks lose in the control
+  };
+  std::vector<Break> breaks_;
+};
+
 }  // namespace
 
 std::string ApplyMarkup(std::string_view text, TextMark* marks, size_t count) {
@@ -59,5 +113,7 @@ std::string ApplyMarkup(std::string_view text, TextMark* marks, size_t count) {
     mark.length = static_cast<int32_t>(close - open);
     AlignEarlierMarks(marks, i, close);
   }
+  const ControlPositions positions(shown);
+  for (size_t i = 0; i < count; ++i) positions.Map(marks[i]);
   return shown;
 }

@@ -9,7 +9,10 @@
 
 #include "auxui/text_mark.h"
 
-// Returns the text to show and fills each mark's start and length in it.
+// Returns the text to show and fills each mark's start and length in it,
+// counted as a rich edit counts the text it holds: one character per byte
+// (an ANSI text of a single-byte code page), except that a line break of
+// "\r\n" or "\r\r\n" is one character, like a lone "\r" or "\n".
 // Marks are taken in array order; each takes the first opening marker of its
 // kind still in the text and the first closing one after it. A mark without
 // its opening marker gets start -1, one without its closing marker length 0.

@@ -38,8 +38,11 @@ KV_EXTERN_C KvBool KV_CALL KvAuxRE(HWND dialog, int control) {
   SetWindowLongA(edit, GWL_STYLE, GetWindowLongA(edit, GWL_STYLE) & ~WS_TABSTOP);
   SendMessageA(edit, EM_SETEVENTMASK, 0, ENM_LINK);
 
+  // Already a label: the procedure stored at the first call stays. Whatever
+  // subclassed the control since then calls ours in turn, so storing it as
+  // ours to call would make the two call each other without end.
+  if (GetPropA(edit, kPreviousProc) != nullptr) return 1;
   const LONG_PTR current = GetWindowLongPtrA(edit, GWLP_WNDPROC);
-  if (current == reinterpret_cast<LONG_PTR>(&LabelProc)) return 1;  // already a label
   if (current == 0 || !SetPropA(edit, kPreviousProc, reinterpret_cast<HANDLE>(current))) return 0;
   SetLastError(0);
   if (SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelProc)) == 0 && GetLastError() != 0) {

@@ -6,7 +6,7 @@
 
 #include "auxui/kv_aux.h"
 #include "auxui/markup.h"
-#include "auxui/no_throw.h"
+#include "host/no_throw.h"
 
 namespace {
 
@@ -45,11 +45,11 @@ KV_EXTERN_C KvBool KV_CALL KvAuxRELink(HWND dialog, int control, int32_t start, 
 KV_EXTERN_C void KV_CALL KvAuxRESetText(HWND dialog, int control, const char* text, TextMark* marks,
                                         uint32_t count) {
   if (marks == nullptr) count = 0;
-  if (text == nullptr) {
-    ApplyMarkup({}, marks, count);  // every mark reads "not found"
-    return;
-  }
-  NoThrow(false, [&] {
+  kv::NoThrow([&] {
+    if (text == nullptr) {
+      ApplyMarkup({}, marks, count);  // every mark reads "not found"
+      return;
+    }
     const std::string shown = ApplyMarkup(std::string_view(text), marks, count);
     SetDlgItemTextA(dialog, control, shown.c_str());
     for (uint32_t i = 0; i < count; ++i) {
@@ -60,6 +60,5 @@ KV_EXTERN_C void KV_CALL KvAuxRESetText(HWND dialog, int control, const char* te
       else
         KvAuxRELink(dialog, control, m.start, m.length);
     }
-    return true;
   });
 }

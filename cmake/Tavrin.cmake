@@ -61,6 +61,21 @@ function(tavrin_exe name)
   target_link_libraries(${name} PRIVATE ${A_LIBS})
 endfunction()
 
+# A test build of a DLL whose C++ allocations throw on request: its .def adds
+# FailAllocations (tests/support/failing_allocations.cpp). It stays in
+# bin-tests, out of the install folder.
+function(tavrin_failing_dll name)
+  if(NOT TAVRIN_WIN)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "DEF" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} SHARED ${A_SOURCES} ${A_DEF})
+  set_target_properties(${name} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${TAVRIN_TEST_BIN_DIR}
+    ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${A_LIBS} tavrin_failing_allocations)
+endfunction()
+
 # Unit tests of the portable core, run natively under the sanitizers.
 function(tavrin_native_test name)
   if(TAVRIN_WIN OR TAVRIN_FUZZ OR TAVRIN_BENCH)

@@ -5,16 +5,22 @@
 #include <windows.h>
 
 #include "auxui/kv_aux.h"
+#include "host/win_handle.h"
 
 class KvAuxLibrary {
  public:
-  KvAuxLibrary();
+  // KvAux.dll, or a test build of it by another name.
+  explicit KvAuxLibrary(const char* file = "KvAux.dll");
   KvAuxLibrary(const KvAuxLibrary&) = delete;
   KvAuxLibrary& operator=(const KvAuxLibrary&) = delete;
-  ~KvAuxLibrary();
 
   // True when the library loaded and every export was found.
   bool complete() const;
+  // An export of the library beyond the KvAux ones (a test build's).
+  template <typename F>
+  F Export(const char* name) const {
+    return module_.Export<F>(name);
+  }
 
   decltype(&KvAuxStationList) StationList = nullptr;
   decltype(&KvAuxFreeBuffer) FreeBuffer = nullptr;
@@ -31,6 +37,12 @@ class KvAuxLibrary {
   decltype(&KvAuxGetVersion) GetVersion = nullptr;
 
  private:
-  HMODULE module_;
+  template <typename F>
+  bool Find(const char* name, F& out) {
+    out = module_.Export<F>(name);
+    return out != nullptr;
+  }
+
+  kv::Library module_;
   bool complete_ = false;
 };

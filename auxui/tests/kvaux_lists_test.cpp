@@ -179,3 +179,36 @@ TEST_F(KvAuxLists, WrittenPresetsReplaceTheWholeList) {
   EXPECT_FALSE(aux.SetPresets(31, &one, 0xFFFFFFFF / 324 + 1));
   EXPECT_EQ(kv::ReadBinary("Tonal31", "Presets")->size(), sizeof(EqualizerPreset31));
 }
+
+// The exports of a test build whose allocations fail on request: what each
+// answers when memory runs out, rather than an exception into the caller.
+TEST_F(KvAuxLists, RunningOutOfMemoryGivesEachExportsFailureAnswer) {
+  Store("KvStations", "Stations", StationBytes(kStationFlagButton, 87500000, "One"));
+  Store("KvFilters", "Filters", NamesBytes({"Prismo.dll", "Tonal10.dll"}));
+  Store("Tonal10", "Presets", Bytes(sizeof(EqualizerPreset), 0));
+  KvAuxLibrary probe("KvAuxProbe.dll");
+  ASSERT_TRUE(probe.complete());
+  const auto failAllocations = probe.Export<void(KV_CALL*)(KvBool)>("FailAllocations");
+  ASSERT_NE(failAllocations, nullptr);
+  uint32_t count = 0;
+  StationInfo* stations = probe.StationList(&count);
+  EXPECT_EQ(count, 1u);  // the same library when memory suffices
+  probe.FreeBuffer(stations);
+
+  failAllocations(1);
+  count = 99;
+  EXPECT_EQ(probe.StationList(&count), nullptr);
+  EXPECT_EQ(count, 0u);
+  int32_t bands = 10;
+  count = 99;
+  EXPECT_EQ(probe.GetPresets(&bands, &count), nullptr);
+  EXPECT_EQ(count, 0u);
+  EXPECT_FALSE(probe.IsFilterActive("Prismo.dll"));
+  EXPECT_EQ(probe.GetVersion(), 0u);
+  TextMark marks[1] = {{7, 7, 'b'}};
+  probe.RESetText(nullptr, 0, "\\bA heading long enough to need memory\\b", marks, 1);
+  EXPECT_EQ(marks[0].start, 7);  // nothing done, as when the text cannot be copied
+  failAllocations(0);
+
+  EXPECT_TRUE(probe.IsFilterActive("Prismo.dll"));
+}

@@ -9,20 +9,34 @@
 #include <vector>
 
 #include "auxui/tests/kvaux_library.h"
+#include "host/win_handle.h"
 
 namespace {
+
+struct WindowTraits {
+  using Handle = HWND;
+  static constexpr Handle Null() { return nullptr; }
+  static bool Valid(Handle h) { return h != nullptr; }
+  static void Release(Handle h) { DestroyWindow(h); }
+};
+using Window = kv::Owner<WindowTraits>;
 
 constexpr int kLabelId = 100;
 constexpr int kEditId = 101;
 constexpr int kMissingId = 555;
 constexpr char kHostClass[] = "KvAuxRichEditHost";
 
-std::vector<UINT> g_linkMessages;  // EN_LINK mouse messages the host received
+std::vector<UINT> g_linkMessages;       // EN_LINK mouse messages the host received
+std::vector<CHARRANGE> g_clickedLinks;  // the range of each EN_LINK for a button release
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->code == EN_LINK) g_linkMessages.push_back(reinterpret_cast<const ENLINK*>(lParam)->msg);
+    if (header->code == EN_LINK) {
+      const auto* link = reinterpret_cast<const ENLINK*>(lParam);
+      g_linkMessages.push_back(link->msg);
+      if (link->msg == WM_LBUTTONUP) g_clickedLinks.push_back(link->chrg);
+    }
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -38,20 +52,20 @@ class TopWindow {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kHostClass;
     RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, kHostClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400, 300, nullptr,
-                              nullptr, wc.hInstance, nullptr);
-    SetForegroundWindow(window_);
+    window_.reset(CreateWindowExA(0, kHostClass, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 400, 300,
+                                  nullptr, nullptr, wc.hInstance, nullptr));
+    SetForegroundWindow(window_.get());
   }
   TopWindow(const TopWindow&) = delete;
   TopWindow& operator=(const TopWindow&) = delete;
   ~TopWindow() {
-    if (window_) DestroyWindow(window_);
+    window_.reset();
     UnregisterClassA(kHostClass, GetModuleHandleA(nullptr));
   }
-  HWND get() const { return window_; }
+  HWND get() const { return window_.get(); }
 
  private:
-  HWND window_ = nullptr;
+  Window window_;
 };
 
 HWND SharedTopWindow() {
@@ -64,57 +78,72 @@ class LabelHost {
  public:
   LabelHost() : richEdit_(LoadLibraryA("riched20.dll")), window_(SharedTopWindow()) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    label_ = CreateWindowExA(0, RICHEDIT_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY,
-                             10, 10, 300, 100, window_, reinterpret_cast<HMENU>(kLabelId), instance, nullptr);
-    edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 150, 300, 24, window_,
-                            reinterpret_cast<HMENU>(kEditId), instance, nullptr);
+    label_.reset(CreateWindowExA(0, RICHEDIT_CLASSA, "",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY, 10, 10, 300, 100,
+                                 window_, reinterpret_cast<HMENU>(kLabelId), instance, nullptr));
+    edit_.reset(CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 150, 300, 24, window_,
+                                reinterpret_cast<HMENU>(kEditId), instance, nullptr));
     // As in a dialog, the controls get the dialog's font; the rich edit's own
     // default, the system font, is bold.
-    SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    SetFocus(edit_);
+    SendMessageA(label(), WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SetFocus(edit());
     g_linkMessages.clear();
+    g_clickedLinks.clear();
   }
   LabelHost(const LabelHost&) = delete;
   LabelHost& operator=(const LabelHost&) = delete;
-  ~LabelHost() {
-    if (label_) DestroyWindow(label_);
-    if (edit_) DestroyWindow(edit_);
-    if (richEdit_) FreeLibrary(richEdit_);
-  }
   bool ready() const { return label_ && edit_; }
   HWND window() const { return window_; }
-  HWND label() const { return label_; }
-  HWND edit() const { return edit_; }
+  HWND label() const { return label_.get(); }
+  HWND edit() const { return edit_.get(); }
 
   std::string Text() const {
     char text[512] = {};
-    GetWindowTextA(label_, text, sizeof text);
+    GetWindowTextA(label(), text, sizeof text);
     return text;
   }
 
   // Effects that hold for every character of [start, start + length).
   DWORD Effects(int start, int length) const {
-    SendMessageA(label_, EM_SETSEL, start, start + length);
+    SendMessageA(label(), EM_SETSEL, start, start + length);
     CHARFORMAT2A format{};
     format.cbSize = sizeof format;
-    SendMessageA(label_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    SendMessageA(label_, EM_SETSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageA(label(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(label(), EM_SETSEL, static_cast<WPARAM>(-1), 0);
     return format.dwEffects & format.dwMask & (CFE_BOLD | CFE_LINK);
   }
 
   // The first client point of a character.
   LPARAM PointOf(int character) const {
     POINTL point{};
-    SendMessageA(label_, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), character);
+    SendMessageA(label(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), character);
     return MAKELPARAM(point.x + 2, point.y + 2);
   }
 
  private:
-  HMODULE richEdit_;
+  kv::Library richEdit_;  // declared first: the controls go before their library
   HWND window_;
-  HWND label_ = nullptr;
-  HWND edit_ = nullptr;
+  Window label_;
+  Window edit_;
 };
+
+// A subclass laid over a label by someone else, as a dialog framework does;
+// it notices when calls come back to it instead of going on down the chain.
+WNDPROC g_underOuter = nullptr;
+int g_outerDepth = 0;
+bool g_outerReentered = false;
+constexpr int kReentryLimit = 8;
+
+LRESULT CALLBACK OuterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (g_outerDepth >= kReentryLimit) {
+    g_outerReentered = true;
+    return 0;
+  }
+  ++g_outerDepth;
+  const LRESULT result = CallWindowProcA(g_underOuter, window, message, wParam, lParam);
+  --g_outerDepth;
+  return result;
+}
 
 void Pump() {
   MSG msg;
@@ -239,4 +268,49 @@ TEST_F(KvAuxRichEdit, ClicksOnALinkReachTheDialog) {
   EXPECT_NE(std::find(g_linkMessages.begin(), g_linkMessages.end(), static_cast<UINT>(WM_LBUTTONUP)),
             g_linkMessages.end());
   EXPECT_EQ(GetFocus(), host.edit());
+}
+
+TEST_F(KvAuxRichEdit, PreparingAgainUnderAnotherSubclassKeepsTheChain) {
+  ASSERT_TRUE(aux.RE(host.window(), kLabelId));
+  g_outerReentered = false;
+  g_underOuter = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(host.label(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+  ASSERT_NE(g_underOuter, nullptr);
+
+  EXPECT_TRUE(aux.RE(host.window(), kLabelId));
+  SetWindowTextA(host.label(), "chained");
+  EXPECT_EQ(host.Text(), "chained");
+  EXPECT_FALSE(g_outerReentered);
+  SetFocus(host.label());
+  EXPECT_EQ(GetFocus(), host.edit());
+  SetWindowLongPtrA(host.label(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_underOuter));
+}
+
+// The wizard tells a click on its link by comparing EN_LINK's range with the
+// mark, so the mark must count the text as the control holds it.
+TEST_F(KvAuxRichEdit, MarksAfterLineBreaksMatchWhatTheControlHolds) {
+  ASSERT_TRUE(aux.RE(host.window(), kLabelId));
+  for (const char* lineBreak : {"\r\n", "\n"}) {
+    SCOPED_TRACE(lineBreak[0] == '\r' ? "CR LF" : "LF");
+    const std::string text = std::string("\\bHeading\\b") + lineBreak + "see \\1this topic\\1.";
+    TextMark marks[2] = {{0, 0, 'b'}, {0, 0, '1'}};
+    aux.RESetText(host.window(), kLabelId, text.c_str(), marks, 2);
+    EXPECT_EQ(marks[0].start, 0);
+    EXPECT_EQ(marks[0].length, 7);
+    EXPECT_EQ(marks[1].start, 12);  // "Heading", one break, "see "
+    EXPECT_EQ(marks[1].length, 10);
+    const int link = marks[1].start, end = marks[1].start + marks[1].length;
+    EXPECT_EQ(host.Effects(0, 7), static_cast<DWORD>(CFE_BOLD));
+    EXPECT_EQ(host.Effects(link - 1, 1), 0u);
+    EXPECT_EQ(host.Effects(link, marks[1].length), static_cast<DWORD>(CFE_LINK));
+    EXPECT_EQ(host.Effects(end, 1), 0u);
+
+    g_clickedLinks.clear();
+    SendMessageA(host.label(), WM_LBUTTONDOWN, MK_LBUTTON, host.PointOf(link + 2));
+    SendMessageA(host.label(), WM_LBUTTONUP, 0, host.PointOf(link + 2));
+    Pump();
+    ASSERT_EQ(g_clickedLinks.size(), 1u);
+    EXPECT_EQ(g_clickedLinks[0].cpMin, link);
+    EXPECT_EQ(g_clickedLinks[0].cpMax, end);
+  }
 }

@@ -10,6 +10,7 @@
 #include "auxui/pe_version.h"
 #include "auxui/tests/kvaux_library.h"
 #include "auxui/tests/pe_image.h"
+#include "host/win_handle.h"
 #include "tests/support/wintest.h"
 
 namespace {
@@ -23,20 +24,6 @@ WINTEST_CHILD(ReportVersion) {
   KvAuxLibrary aux;
   return aux.complete() ? static_cast<int>(aux.GetVersion()) : 100;
 }
-
-class HandleOwner {
- public:
-  explicit HandleOwner(HANDLE h) : h_(h) {}
-  HandleOwner(const HandleOwner&) = delete;
-  HandleOwner& operator=(const HandleOwner&) = delete;
-  ~HandleOwner() {
-    if (h_ && h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-  }
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 // A folder with a copy of this program in it.
 class ProgramCopy {
@@ -60,7 +47,7 @@ class ProgramCopy {
     PROCESS_INFORMATION pi{};
     if (!CreateProcessA(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
       return kNotStarted;
-    HandleOwner process(pi.hProcess), thread(pi.hThread);
+    const kv::KernelHandle process(pi.hProcess), thread(pi.hThread);
     if (WaitForSingleObject(pi.hProcess, kChildTimeoutMs) != WAIT_OBJECT_0) {
       TerminateProcess(pi.hProcess, 99);
       return kNotStarted;
@@ -119,8 +106,8 @@ TEST(KvAuxVersion, AnEngineFileOpenForWritingIsStillRead) {
   ASSERT_TRUE(copy.copied());
   const std::vector<uint8_t> image = PeImage(4);
   ASSERT_TRUE(wintest::WriteFileBytes(copy.engine(), image.data(), image.size()));
-  HandleOwner writer(CreateFileA(copy.engine().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  ASSERT_NE(writer.get(), INVALID_HANDLE_VALUE);
+  const kv::KernelHandle writer(CreateFileA(copy.engine().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(writer);
   EXPECT_EQ(copy.Version(), 5);
 }

@@ -91,3 +91,29 @@ TEST(Markup, NoMarksAtAll) {
   EXPECT_EQ(ApplyMarkup("\\bkept\\b", &unused, 0), "\\bkept\\b");
   ExpectRegion(unused, 1, 2);
 }
+
+// Positions are those of the rich edit, which holds every line break as one
+// character; the shown text keeps its bytes.
+TEST(Markup, LineBreaksCountAsOneCharacterEach) {
+  struct Row {
+    const char* text;
+    int32_t boldStart, boldLength, linkStart, linkLength;
+  };
+  const Row rows[] = {
+      {"\\bHead\\b\r\nsee \\1this topic\\1", 0, 4, 9, 10},
+      {"\\bHead\\b\nsee \\1this topic\\1", 0, 4, 9, 10},
+      {"\\bHead\\b\rsee \\1this topic\\1", 0, 4, 9, 10},
+      {"\\bHead\\b\r\r\nsee \\1this topic\\1", 0, 4, 9, 10},
+      {"\\bHead\\b\n\rsee \\1this topic\\1", 0, 4, 10, 10},
+      {"a\r\n\r\n\\bb\r\nc\\b\r\n\\1d\\1", 3, 3, 7, 1},
+      {"\\bx\r\\b\\1\ny\\1", 0, 2, 2, 1},  // a region starting inside a break starts after it
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(std::string(row.text)));
+    auto marks = Marks("b1");
+    const std::string shown = ApplyMarkup(row.text, marks.data(), marks.size());
+    EXPECT_EQ(shown.find('\\'), std::string::npos);
+    ExpectRegion(marks[0], row.boldStart, row.boldLength);
+    ExpectRegion(marks[1], row.linkStart, row.linkLength);
+  }
+}

@@ -9,25 +9,22 @@
 #include <string>
 #include <vector>
 
+#include "host/no_throw.h"
+#include "host/owner.h"
+#include "host/win_handle.h"
+
 namespace {
 
 constexpr char kDefaultRoot[] = "Software\\Tavrin\\FM Player";
 constexpr char kRootVariable[] = "KVINI_ROOT";
 
-class RegKey {
- public:
-  RegKey() = default;
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  ~RegKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKEY* out() { return &key_; }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
+struct RegKeyTraits {
+  using Handle = HKEY;
+  static constexpr Handle Null() { return nullptr; }
+  static bool Valid(Handle h) { return h != nullptr; }
+  static void Release(Handle h) { RegCloseKey(h); }
 };
+using RegKey = kv::Owner<RegKeyTraits>;
 
 std::string SectionPath(const char* section) {
   std::string root = kDefaultRoot;
@@ -37,23 +34,26 @@ std::string SectionPath(const char* section) {
   return root + "\\" + section;
 }
 
-bool OpenSection(const char* section, REGSAM access, RegKey& key) {
-  if (!section) return false;
-  return RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, access, key.out()) ==
-         ERROR_SUCCESS;
+RegKey OpenSection(const char* section, REGSAM access) {
+  HKEY key = nullptr;
+  if (!section || RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, access, &key) != ERROR_SUCCESS)
+    return {};
+  return RegKey(key);
 }
 
-bool CreateSection(const char* section, RegKey& key) {
-  if (!section) return false;
-  return RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                         nullptr, key.out(), nullptr) == ERROR_SUCCESS;
+RegKey CreateSection(const char* section) {
+  HKEY key = nullptr;
+  if (!section || RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                                  nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return {};
+  return RegKey(key);
 }
 
 // Reads a value of any type; retries when it grows between the two queries.
 bool ReadValue(const char* section, const char* key, DWORD& type, std::vector<BYTE>& bytes) {
   if (!key) return false;
-  RegKey k;
-  if (!OpenSection(section, KEY_QUERY_VALUE, k)) return false;
+  const RegKey k = OpenSection(section, KEY_QUERY_VALUE);
+  if (!k) return false;
   for (int attempt = 0; attempt < 4; ++attempt) {
     DWORD size = 0;
     if (RegQueryValueExA(k.get(), key, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
@@ -68,73 +68,84 @@ bool ReadValue(const char* section, const char* key, DWORD& type, std::vector<BY
   return false;
 }
 
-void* Allocate(size_t size) { return HeapAlloc(GetProcessHeap(), 0, size == 0 ? 1 : size); }
+// Buffers handed to callers come from the process heap; KvIniFreeBuffer
+// gives them back.
+kv::HeapBlock Allocate(size_t size) { return kv::HeapBlock(GetProcessHeap(), size == 0 ? 1 : size); }
 
 bool WriteValue(const char* section, const char* key, DWORD type, const void* data, DWORD size) {
   if (!key) return false;
-  RegKey k;
-  if (!CreateSection(section, k)) return false;
+  const RegKey k = CreateSection(section);
+  if (!k) return false;
   return RegSetValueExA(k.get(), key, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
 }
 
 }  // namespace
 
 KV_EXTERN_C KvBool KV_CALL KvIniGetDword(const char* section, const char* key, uint32_t* value) {
-  DWORD type = 0;
-  std::vector<BYTE> bytes;
-  if (!value || !ReadValue(section, key, type, bytes)) return 0;
-  if (type != REG_DWORD || bytes.size() != sizeof(uint32_t)) return 0;
-  std::memcpy(value, bytes.data(), sizeof(uint32_t));
-  return 1;
+  return kv::NoThrow<KvBool>(0, [&]() -> KvBool {
+    DWORD type = 0;
+    std::vector<BYTE> bytes;
+    if (!value || !ReadValue(section, key, type, bytes)) return 0;
+    if (type != REG_DWORD || bytes.size() != sizeof(uint32_t)) return 0;
+    std::memcpy(value, bytes.data(), sizeof(uint32_t));
+    return 1;
+  });
 }
 
 KV_EXTERN_C void KV_CALL KvIniSetDword(const char* section, const char* key, uint32_t value) {
-  WriteValue(section, key, REG_DWORD, &value, sizeof value);
+  kv::NoThrow([&] { WriteValue(section, key, REG_DWORD, &value, sizeof value); });
 }
 
 KV_EXTERN_C KvBool KV_CALL KvIniGetString(const char* section, const char* key, char** text) {
-  DWORD type = 0;
-  std::vector<BYTE> bytes;
-  if (!text || !ReadValue(section, key, type, bytes)) return 0;
-  if (type != REG_SZ && type != REG_EXPAND_SZ) return 0;
-  // The stored bytes need not end with a NUL; the copy always does.
-  size_t length = strnlen(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  char* copy = static_cast<char*>(Allocate(length + 1));
-  if (!copy) return 0;
-  std::memcpy(copy, bytes.data(), length);
-  copy[length] = '\0';
-  *text = copy;
-  return 1;
+  return kv::NoThrow<KvBool>(0, [&]() -> KvBool {
+    DWORD type = 0;
+    std::vector<BYTE> bytes;
+    if (!text || !ReadValue(section, key, type, bytes)) return 0;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return 0;
+    // The stored bytes need not end with a NUL; the copy always does.
+    const size_t length = strnlen(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    kv::HeapBlock copy = Allocate(length + 1);
+    if (!copy) return 0;
+    auto* chars = static_cast<char*>(copy.data());
+    std::memcpy(chars, bytes.data(), length);
+    chars[length] = '\0';
+    *text = static_cast<char*>(copy.release().block);
+    return 1;
+  });
 }
 
 KV_EXTERN_C void KV_CALL KvIniSetString(const char* section, const char* key, const char* text) {
-  if (text) {
-    WriteValue(section, key, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
-    return;
-  }
-  RegKey k;
-  if (key && OpenSection(section, KEY_SET_VALUE, k)) RegDeleteValueA(k.get(), key);
+  kv::NoThrow([&] {
+    if (text) {
+      WriteValue(section, key, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
+      return;
+    }
+    if (!key) return;
+    if (const RegKey k = OpenSection(section, KEY_SET_VALUE)) RegDeleteValueA(k.get(), key);
+  });
 }
 
 KV_EXTERN_C KvBool KV_CALL KvIniGetBinary(const char* section, const char* key, void** data, uint32_t* size) {
   if (data) *data = nullptr;
   if (size) *size = 0;
-  DWORD type = 0;
-  std::vector<BYTE> bytes;
-  if (!data || !size || !ReadValue(section, key, type, bytes)) return 0;
-  void* copy = Allocate(bytes.size());
-  if (!copy) return 0;
-  if (!bytes.empty()) std::memcpy(copy, bytes.data(), bytes.size());
-  *data = copy;
-  *size = static_cast<uint32_t>(bytes.size());
-  return 1;
+  return kv::NoThrow<KvBool>(0, [&]() -> KvBool {
+    DWORD type = 0;
+    std::vector<BYTE> bytes;
+    if (!data || !size || !ReadValue(section, key, type, bytes)) return 0;
+    kv::HeapBlock copy = Allocate(bytes.size());
+    if (!copy) return 0;
+    if (!bytes.empty()) std::memcpy(copy.data(), bytes.data(), bytes.size());
+    *size = static_cast<uint32_t>(bytes.size());
+    *data = copy.release().block;
+    return 1;
+  });
 }
 
 KV_EXTERN_C KvBool KV_CALL KvIniSetBinary(const char* section, const char* key, const void* data, uint32_t size) {
   if (!data && size != 0) return 0;
-  return WriteValue(section, key, REG_BINARY, data, size) ? 1 : 0;
+  return kv::NoThrow<KvBool>(0, [&]() -> KvBool { return WriteValue(section, key, REG_BINARY, data, size) ? 1 : 0; });
 }
 
 KV_EXTERN_C void KV_CALL KvIniFreeBuffer(void* buffer) {
-  if (buffer) HeapFree(GetProcessHeap(), 0, buffer);
+  kv::Owner<kv::HeapBlockTraits> handedBack(kv::HeapBlockHandle{GetProcessHeap(), buffer});
 }

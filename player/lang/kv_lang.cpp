@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 
+#include "host/no_throw.h"
 #include "host/program_folder.h"
 #include "host/settings.h"
 #include "host/win_handle.h"
@@ -54,20 +55,28 @@ lang::Table LoadChosenLanguage() {
 
 }  // namespace
 
+// Memory running out (loading, or looking a key up) answers the default, and
+// the file is loaded again at the next call.
 KV_EXTERN_C const char* KV_CALL KvLangString(const char* key, const char* defaultText) {
   if (!key) return defaultText;
-  std::lock_guard<std::mutex> hold(g_lock);
-  if (!g_loaded) {
-    g_table = LoadChosenLanguage();
-    g_loaded = true;
-  }
-  const auto it = g_table.find(key);
-  return it == g_table.end() ? defaultText : it->second.c_str();
+  return kv::NoThrow(defaultText, [&] {
+    std::lock_guard<std::mutex> hold(g_lock);
+    if (!g_loaded) {
+      g_table = LoadChosenLanguage();
+      g_loaded = true;
+    }
+    const auto it = g_table.find(key);
+    return it == g_table.end() ? defaultText : it->second.c_str();
+  });
 }
 
+// A reload that fails keeps the texts loaded before, so pointers handed out
+// stay valid.
 KV_EXTERN_C void KV_CALL KvLangReload(void) {
-  lang::Table fresh = LoadChosenLanguage();
-  std::lock_guard<std::mutex> hold(g_lock);
-  g_table.swap(fresh);
-  g_loaded = true;
+  kv::NoThrow([] {
+    lang::Table fresh = LoadChosenLanguage();
+    std::lock_guard<std::mutex> hold(g_lock);
+    g_table.swap(fresh);
+    g_loaded = true;
+  });
 }

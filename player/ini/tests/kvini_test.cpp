@@ -8,6 +8,7 @@
 
 #include "host/kv_ini.h"
 #include "host/settings.h"
+#include "host/win_handle.h"
 #include "tests/support/wintest.h"
 
 namespace {
@@ -139,6 +140,58 @@ TEST(KvIni, StoredStringWithoutTerminatorIsReadWhole) {
   RegSetValueExA(key, "Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3);
   RegCloseKey(key);
   EXPECT_EQ(kv::ReadString(kSection, "Raw"), std::string("abc"));
+}
+
+// The store's exports from its test build, whose allocations fail on request.
+struct FailingStore {
+  kv::Library library{LoadLibraryA("KvIniProbe.dll")};
+  decltype(&KvIniGetDword) GetDword = library.Export<decltype(GetDword)>("KvIniGetDword");
+  decltype(&KvIniSetDword) SetDword = library.Export<decltype(SetDword)>("KvIniSetDword");
+  decltype(&KvIniGetString) GetString = library.Export<decltype(GetString)>("KvIniGetString");
+  decltype(&KvIniSetString) SetString = library.Export<decltype(SetString)>("KvIniSetString");
+  decltype(&KvIniGetBinary) GetBinary = library.Export<decltype(GetBinary)>("KvIniGetBinary");
+  decltype(&KvIniSetBinary) SetBinary = library.Export<decltype(SetBinary)>("KvIniSetBinary");
+  decltype(&KvIniFreeBuffer) FreeBuffer = library.Export<decltype(FreeBuffer)>("KvIniFreeBuffer");
+  void(KV_CALL* FailAllocations)(KvBool) = library.Export<decltype(FailAllocations)>("FailAllocations");
+
+  bool complete() const {
+    return GetDword && SetDword && GetString && SetString && GetBinary && SetBinary && FreeBuffer && FailAllocations;
+  }
+};
+
+TEST(KvIni, RunningOutOfMemoryGivesEachExportsFailureAnswer) {
+  wintest::IsolatedSettings settings;
+  KvIniSetDword(kSection, "Number", 7);
+  KvIniSetString(kSection, "Text", "kept");
+  KvIniSetBinary(kSection, "Blob", kBlob.data(), static_cast<uint32_t>(kBlob.size()));
+  FailingStore store;
+  ASSERT_TRUE(store.complete());
+  uint32_t value = 0;
+  ASSERT_TRUE(store.GetDword(kSection, "Number", &value));  // the same store when memory suffices
+
+  store.FailAllocations(1);
+  value = 1234;
+  EXPECT_FALSE(store.GetDword(kSection, "Number", &value));
+  EXPECT_EQ(value, 1234u);
+  char untouched = 0;
+  char* text = &untouched;
+  EXPECT_FALSE(store.GetString(kSection, "Text", &text));
+  EXPECT_EQ(text, &untouched);
+  void* data = &untouched;
+  uint32_t size = 77;
+  EXPECT_FALSE(store.GetBinary(kSection, "Blob", &data, &size));
+  EXPECT_EQ(data, nullptr);
+  EXPECT_EQ(size, 0u);
+  EXPECT_FALSE(store.SetBinary(kSection, "Other", kBlob.data(), static_cast<uint32_t>(kBlob.size())));
+  store.SetDword(kSection, "Number", 8);
+  store.SetString(kSection, "Text", "lost");
+  store.SetString(kSection, "Text", nullptr);
+  store.FreeBuffer(nullptr);
+  store.FailAllocations(0);
+
+  EXPECT_EQ(kv::ReadDword(kSection, "Number", 0), 7u);
+  EXPECT_EQ(kv::ReadString(kSection, "Text"), std::string("kept"));
+  EXPECT_FALSE(kv::ReadBinary(kSection, "Other").has_value());
 }
 
 }  // namespace

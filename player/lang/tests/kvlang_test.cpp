@@ -6,6 +6,7 @@
 
 #include "host/kv_ini.h"
 #include "host/kv_lang.h"
+#include "host/win_handle.h"
 #include "tests/support/wintest.h"
 
 namespace {
@@ -72,6 +73,34 @@ TEST_F(KvLangTest, LargeFileIsServedWhole) {
   Choose(Unique("big"), content);
   EXPECT_STREQ(KvLangString("KEY_0", "x"), "Text 0");
   EXPECT_STREQ(KvLangString("KEY_99999", "x"), "Text 99999");
+}
+
+// The language library's test build, whose allocations fail on request.
+struct FailingLanguage {
+  kv::Library library{LoadLibraryA("KvLangProbe.dll")};
+  decltype(&KvLangString) String = library.Export<decltype(String)>("KvLangString");
+  decltype(&KvLangReload) Reload = library.Export<decltype(Reload)>("KvLangReload");
+  void(KV_CALL* FailAllocations)(KvBool) = library.Export<decltype(FailAllocations)>("FailAllocations");
+
+  bool complete() const { return String && Reload && FailAllocations; }
+};
+
+TEST_F(KvLangTest, RunningOutOfMemoryAnswersTheDefaultAndKeepsLoadedTexts) {
+  Choose(Unique("french"), "BTNEXIT=Quitter\n");
+  FailingLanguage language;
+  ASSERT_TRUE(language.complete());
+  const char* def = "Exit";
+
+  language.FailAllocations(1);
+  EXPECT_EQ(language.String("BTNEXIT", def), def);  // the file could not be loaded
+  language.FailAllocations(0);
+  const char* loaded = language.String("BTNEXIT", def);  // and is loaded at the next call
+  EXPECT_STREQ(loaded, "Quitter");
+
+  language.FailAllocations(1);
+  language.Reload();
+  language.FailAllocations(0);
+  EXPECT_EQ(language.String("BTNEXIT", def), loaded);
 }
 
 }  // namespace
