@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 
 namespace vrx {
 namespace {
