@@ -2,7 +2,8 @@
 # The player's demo: KvEngine.exe from the install folder with a demo
 # station list, and the graphic module through KvGUI.exe once it is built.
 # On a real display it runs until the player is closed; under the run
-# script's Xvfb it runs a few seconds and leaves a screenshot.
+# script's Xvfb it runs a few seconds and leaves two screenshots: the
+# spectrum's bars, then its waveform.
 #   bash player/demo.sh INSTALL_DIR OUTPUT_DIR
 # Expects WINEPREFIX and DISPLAY to be set (./run demo does that).
 set -euo pipefail
@@ -67,6 +68,19 @@ reg_dword() { wine reg add "$REG_ROOT\\$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev
 reg_has KvEngine Frequency || reg_dword KvEngine Frequency 101700000
 reg_has Prismo MSpec || reg_dword Prismo MSpec 50000
 
+# ---- the waveform screenshot, headless only: the module is started anew
+# with the spectrum in its waveform mode (read when the view is made).
+waveform_screenshot() {
+  [ "$headless" -eq 1 ] && [ -n "$GUI" ] && command -v import >/dev/null || return 0
+  reg_dword Vrx SpMode 2
+  wine taskkill /f /im KvGUI.exe >/dev/null 2>&1 || true
+  (cd "$INSTALL" && wine KvGUI.exe p Vrx.dll >/dev/null 2>&1) &
+  PIDS+=("$!")
+  sleep "${DEMO_SECONDS:-8}"
+  import -window root "$OUTPUT/demo-waveform.png" 2>/dev/null && say "screenshot: $OUTPUT/demo-waveform.png" || say "no waveform screenshot taken"
+  wine reg delete "$REG_ROOT\\Vrx" /v SpMode /f >/dev/null 2>&1 || true
+}
+
 # ---- run
 PIDS=()
 stop_all() {
@@ -109,6 +123,7 @@ else
 fi
 if command -v import >/dev/null; then
   import -window root "$OUTPUT/demo.png" 2>/dev/null && say "screenshot: $OUTPUT/demo.png" || say "no screenshot taken"
+  waveform_screenshot
 fi
 stop_all
 trap - EXIT
