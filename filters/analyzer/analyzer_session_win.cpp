@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "filters/analyzer/frame_pacer.h"
 #include "filters/analyzer/millisecond_clock_win.h"
@@ -92,6 +93,7 @@ bool AnalyzerSession::StartWorker() {
   if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&WorkerEntry), &self))
     return false;
   kv::Library reference(self);  // given back here unless the worker takes it
+  JoinRetired();  // so that at most one worker is ever on its way out
   workerModule_ = self;
   worker_.reset(CreateThread(nullptr, 0, &WorkerEntry, this, 0, nullptr));
   if (!worker_) {
@@ -114,7 +116,13 @@ void AnalyzerSession::CleanupHeld() {
     SetEvent(stop_.get());
     WaitForSingleObject(worker_.get(), INFINITE);
   }
+  JoinRetired();
   ReleaseAll();
+}
+
+void AnalyzerSession::JoinRetired() {
+  if (retired_) WaitForSingleObject(retired_.get(), INFINITE);
+  retired_.reset();
 }
 
 void AnalyzerSession::ReleaseOnUnload(bool processExit) {
@@ -124,6 +132,8 @@ void AnalyzerSession::ReleaseOnUnload(bool processExit) {
     std::memset(&shared_.info, 0, sizeof shared_.info);
     return;
   }
+  // A retired worker is gone by now, or it is the thread unloading us.
+  retired_.reset();
   ReleaseAll();
   life_.reset();
 }
@@ -171,6 +181,7 @@ AnalyzerSession::Wake AnalyzerSession::Retire() {
     default: return Wake::Failed;
   }
   const HANDLE life = life_.get();
+  retired_ = std::move(worker_);
   ReleaseAll();  // this thread's handle and events too; nothing waits on them now
   ReleaseMutex(life);
   return Wake::Retired;  // from here on nothing of the session is touched

@@ -46,8 +46,9 @@ class AnalyzerSession {
 
   // Filter2: takes a block for the worker; a result code of FilterResult.
   int32_t Filter(const FilterBlock* block);
-  // Cleanup: stops the worker and waits for it, releases everything, zeroes
-  // the result area. Must not run under the loader lock.
+  // Cleanup: stops the worker and waits for it (or for a worker that has just
+  // retired to be gone), releases everything, zeroes the result area. Must
+  // not run under the loader lock.
   void Cleanup();
   // DLL_PROCESS_DETACH. The worker holds a reference on the library, so when
   // the library is unloaded by FreeLibrary the worker is gone or is the thread
@@ -77,6 +78,7 @@ class AnalyzerSession {
   int32_t SetUp(const FilterBlock& block);
   bool StartWorker();
   void ReleaseAll();
+  void JoinRetired();
   bool Requested() const;
 
   static DWORD WINAPI WorkerEntry(void* session);
@@ -114,6 +116,9 @@ class AnalyzerSession {
   std::atomic<bool> stopping_{false};      // mirrors stop_
   std::atomic<bool> pendingBlock_{false};  // mirrors newBlock_; changed under lock_
   kv::KernelHandle worker_;
+  // A worker that retired may still be on its way out of the library after it
+  // gave back the life mutex; its handle stays here until someone waits for it.
+  kv::KernelHandle retired_;
   HMODULE workerModule_ = nullptr;  // the worker's own reference on this library
   kv::KernelHandle life_;           // mutex, not owned at creation
 

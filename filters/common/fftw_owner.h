@@ -12,13 +12,8 @@
 
 namespace filters {
 
-struct FftwPlanTraits {
-  using Handle = fftw_plan;
-  static constexpr Handle Null() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { fftw_destroy_plan(h); }
-};
-using FftwPlan = kv::Owner<FftwPlanTraits>;
+// fftw_plan is a pointer to the opaque fftw_plan_s.
+using FftwPlan = kv::Owner<kv::PointerTraits<fftw_plan_s, &fftw_destroy_plan>>;
 
 // An array of T from fftw_malloc (aligned for FFTW's SIMD codelets).
 template <class T>

@@ -8,12 +8,14 @@
 #include <tlhelp32.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "filters/analyzer/tests/prismo_harness_win.h"
 #include "host/kv_ini.h"
+#include "host/win_handle.h"
+#include "tests/support/wait.h"
 #include "tests/support/wintest.h"
 
 namespace {
@@ -21,9 +23,13 @@ namespace {
 using prismo_test::kFrame;
 using prismo_test::PrismoLibrary;
 using prismo_test::SoundBlock;
+using wintest::WaitUntil;
 
 // Generous limits: the machine may be busy with other builds and tests.
 constexpr DWORD kPatienceMs = 10000;
+// An engine's last block is followed by one idle second before the worker
+// retires; the rest is room for a busy machine.
+constexpr DWORD kRetiredWithinMs = 2500;
 
 int ThreadsOfThisProcess() {
   HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -35,15 +41,6 @@ int ThreadsOfThisProcess() {
     if (t.th32OwnerProcessID == GetCurrentProcessId()) ++n;
   CloseHandle(snap);
   return n;
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD limitMs = kPatienceMs) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > limitMs) return false;
-    Sleep(1);
-  }
-  return true;
 }
 
 bool AllZero(const PrismoInfo& info) {
@@ -199,8 +196,6 @@ TEST_F(PrismoTest, CleanupZeroesAndTheNextBlockLatchesAnew) {
   EXPECT_EQ(lib_.cleanup(), 0);
   EXPECT_TRUE(AllZero(info));
   EXPECT_EQ(ThreadsOfThisProcess(), baseThreads_);  // the worker has ended
-  Sleep(50);
-  EXPECT_TRUE(AllZero(info));
   EXPECT_EQ(lib_.cleanup(), 0);  // again: nothing left to release
 
   // Another format now sets up from scratch.
@@ -321,20 +316,86 @@ TEST_F(PrismoTest, AnEngineThatStopsFeedingIsReleasedAndTheNextBlockSetsUpAnew) 
   EXPECT_GT(ThreadsOfThisProcess(), baseThreads_);
 }
 
+// The loader lock, which a thread needs to leave the process (and a new
+// thread to start).
+class LoaderLock {
+ public:
+  LoaderLock() {
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    lock_ = reinterpret_cast<Lock>(reinterpret_cast<void*>(GetProcAddress(ntdll, "LdrLockLoaderLock")));
+    unlock_ = reinterpret_cast<Unlock>(reinterpret_cast<void*>(GetProcAddress(ntdll, "LdrUnlockLoaderLock")));
+    ULONG disposition = 0;
+    held_ = lock_ && unlock_ && lock_(0, &disposition, &cookie_) >= 0;
+  }
+  LoaderLock(const LoaderLock&) = delete;
+  LoaderLock& operator=(const LoaderLock&) = delete;
+  ~LoaderLock() { Release(); }
+  explicit operator bool() const { return held_; }
+  void Release() {
+    if (held_) unlock_(0, cookie_);
+    held_ = false;
+  }
+
+ private:
+  using Lock = LONG(WINAPI*)(ULONG, ULONG*, ULONG_PTR*);
+  using Unlock = LONG(WINAPI*)(ULONG, ULONG_PTR);
+  Lock lock_ = nullptr;
+  Unlock unlock_ = nullptr;
+  ULONG_PTR cookie_ = 0;
+  bool held_ = false;
+};
+
+TEST_F(PrismoTest, CleanupRightAfterTheWorkerRetiredReturnsOnceTheWorkerIsGone) {
+  lib_.request() = 1;
+  SoundBlock block(2, 44100, 16, 2048);
+  block.Fill(0, 256);
+  const PrismoInfo& info = lib_.info();
+  ASSERT_TRUE(WaitUntil([&] { return lib_.filter2(block.get()) == 0 && info.waveLeft[0] == 2; }));
+
+  // The engine's thread, made before the loader lock is taken.
+  const kv::KernelHandle go(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  const kv::KernelHandle returned(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  int threadsAfterCleanup = -1;
+  std::thread engine([&] {
+    WaitForSingleObject(go.get(), INFINITE);
+    lib_.cleanup();
+    threadsAfterCleanup = ThreadsOfThisProcess();
+    SetEvent(returned.get());
+  });
+  {
+    // Holding it keeps the retired worker on its way out of the library.
+    LoaderLock loader;
+    EXPECT_TRUE(loader);
+    EXPECT_TRUE(WaitUntil([&] { return AllZero(info); }));  // retired
+    SetEvent(go.get());
+    // Cleanup must not return now; the worker cannot leave before the lock is
+    // released, so a Cleanup that returns does so within this time.
+    WaitForSingleObject(returned.get(), 500);
+  }
+  engine.join();
+  EXPECT_EQ(threadsAfterCleanup, baseThreads_ + 1) << "Cleanup returned before the retired worker had ended";
+}
+
 // ---- a second process
 
 // The engine's side: feeds blocks of a constant stereo signal every 20 ms
-// until the named event is set. Exit code: blocks that were not taken.
+// until the event args[0] is set, and sets the event args[1] after each
+// block. Exit code: blocks that were not taken.
 WINTEST_CHILD(EngineFeeding) {
   PrismoLibrary lib;
   HANDLE done = OpenEventA(SYNCHRONIZE, FALSE, args.at(0).c_str());
-  if (!lib.loaded() || !done) return 100;
+  HANDLE fed = OpenEventA(EVENT_MODIFY_STATE, FALSE, args.at(1).c_str());
+  if (!lib.loaded() || !done || !fed) return 100;
   SoundBlock block(2, 44100, 16, 882);
   block.Fill(0, 256);
   block.Fill(1, -512);
   int failures = 0;
   for (int i = 0; i < 3000 && WaitForSingleObject(done, 20) == WAIT_TIMEOUT; ++i)
+  {
     if (lib.filter2(block.get()) != 0) ++failures;
+    SetEvent(fed);
+  }
+  CloseHandle(fed);
   CloseHandle(done);
   lib.cleanup();
   return failures;
@@ -346,23 +407,32 @@ TEST(PrismoViewer, AViewerStartsAndStopsTheEnginesAnalysisAndSeesItsRows) {
   PrismoInfo& info = viewer.info();
   viewer.request() = 0;
   const std::string doneName = "PrismoViewerDone-" + std::to_string(GetCurrentProcessId());
+  const std::string fedName = "PrismoViewerFed-" + std::to_string(GetCurrentProcessId());
   HANDLE done = CreateEventA(nullptr, TRUE, FALSE, doneName.c_str());
+  HANDLE fed = CreateEventA(nullptr, FALSE, FALSE, fedName.c_str());  // auto-reset
   ASSERT_NE(done, nullptr);
-  wintest::ChildProcess engine("EngineFeeding", {doneName});
+  ASSERT_NE(fed, nullptr);
+  wintest::ChildProcess engine("EngineFeeding", {doneName, fedName});
   ASSERT_TRUE(engine.started());
+  // Two blocks fed: at least one began and ended after the flag was read here.
+  const auto fedTwice = [&] {
+    return WaitForSingleObject(fed, kPatienceMs) == WAIT_OBJECT_0 &&
+           WaitForSingleObject(fed, kPatienceMs) == WAIT_OBJECT_0;
+  };
 
-  Sleep(300);  // the engine feeds, nobody asks
+  ASSERT_TRUE(fedTwice());  // the engine feeds, nobody asks
   EXPECT_TRUE(AllZero(info));
   viewer.request() = 1;
   EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4; }));
   EXPECT_EQ(info.spectrumLeft[0], 75);  // 256 * 576 * 255 / 500000
   viewer.request() = 0;
-  EXPECT_TRUE(WaitUntil([&] { return AllZero(info); }));
-  Sleep(200);
-  EXPECT_TRUE(AllZero(info));  // the engine's worker has stopped writing
+  // A block taken after that released the engine's worker: nothing writes now.
+  ASSERT_TRUE(fedTwice());
+  EXPECT_TRUE(AllZero(info));
 
   SetEvent(done);
   EXPECT_EQ(engine.Wait(), 0);
+  CloseHandle(fed);
   CloseHandle(done);
 }
 
@@ -396,12 +466,14 @@ TEST(PrismoUnload, FreeLibraryDuringAnalysisReturns) {
 
 // The engine's side of an unload without Cleanup, twice: loads the library,
 // feeds until the rows show its blocks, unloads it, waits until it is gone
-// from the process, and waits for the viewer (args[0], an event) before the
-// next round. Exit code: 0, or the round * 10 + step that failed.
+// from the process (the rows are blanked before), and waits for the viewer
+// (args[0], an event) before the next round. Exit code: 0, or the
+// round * 10 + step that failed.
 WINTEST_CHILD(EngineUnloadsWithoutCleanup) {
   HANDLE viewerSawBlank = OpenEventA(SYNCHRONIZE, FALSE, args.at(0).c_str());
   if (!viewerSawBlank) return 1;
   for (int round = 1; round <= 2; ++round) {
+    DWORD lastBlock = 0;
     {
       PrismoLibrary lib;
       if (!lib.loaded()) return round * 10 + 1;
@@ -409,9 +481,15 @@ WINTEST_CHILD(EngineUnloadsWithoutCleanup) {
       block.Fill(0, 256);
       block.Fill(1, -512);
       const PrismoInfo& info = lib.info();
-      if (!WaitUntil([&] { return lib.filter2(block.get()) == 0 && info.waveLeft[0] == 2; })) return round * 10 + 2;
+      const auto fedUntilShown = [&] {
+        lastBlock = GetTickCount();
+        return lib.filter2(block.get()) == 0 && info.waveLeft[0] == 2;
+      };
+      if (!WaitUntil(fedUntilShown, kPatienceMs)) return round * 10 + 2;
     }  // FreeLibrary, no Cleanup
-    if (!WaitUntil([] { return GetModuleHandleA(prismo_test::kLibrary) == nullptr; })) return round * 10 + 3;
+    const auto gone = [] { return GetModuleHandleA(prismo_test::kLibrary) == nullptr; };
+    if (!WaitUntil(gone, kPatienceMs)) return round * 10 + 3;
+    if (GetTickCount() - lastBlock > kRetiredWithinMs) return round * 10 + 5;
     if (WaitForSingleObject(viewerSawBlank, kPatienceMs) != WAIT_OBJECT_0) return round * 10 + 4;
   }
   CloseHandle(viewerSawBlank);
@@ -429,8 +507,9 @@ TEST(PrismoUnload, AnEngineUnloadingWithoutCleanupFreesTheLibraryAndBlanksTheRow
   wintest::ChildProcess engine("EngineUnloadsWithoutCleanup", {sawBlankName});
   ASSERT_TRUE(engine.started());
   for (int round = 1; round <= 2; ++round) {
-    EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4; })) << round;
-    EXPECT_TRUE(WaitUntil([&] { return AllZero(info); })) << round;
+    EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4; }, kPatienceMs)) << round;
+    // The rows showed within a poll of the engine's last block.
+    EXPECT_TRUE(WaitUntil([&] { return AllZero(info); }, kRetiredWithinMs)) << round;
     SetEvent(sawBlank);
   }
   EXPECT_EQ(engine.Wait(), 0);
