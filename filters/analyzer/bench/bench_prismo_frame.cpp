@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "filters/analyzer/bench/best_time.h"
 #include "filters/analyzer/frame_analysis.h"
 #include "filters/common/fftw_owner.h"
 
@@ -26,22 +27,6 @@ constexpr char kPrefix[] = "win32_";
 #else
 constexpr char kPrefix[] = "";
 #endif
-
-using Clock = std::chrono::steady_clock;
-constexpr int kRounds = 7;       // best of
-constexpr int kIterations = 20000;
-
-template <typename F>
-double BestNanoseconds(F&& body) {
-  double best = 1e300;
-  for (int r = 0; r < kRounds; ++r) {
-    const auto t0 = Clock::now();
-    for (int i = 0; i < kIterations; ++i) body(i);
-    const auto t1 = Clock::now();
-    best = std::min(best, std::chrono::duration<double, std::nano>(t1 - t0).count() / kIterations);
-  }
-  return best;
-}
 
 }  // namespace
 
@@ -71,7 +56,7 @@ int main() {
 #if PRISMO_COUNT_ALLOCATIONS
   const size_t allocsBefore = bench::Allocations();
 #endif
-  const double frameNs = BestNanoseconds(analyse);
+  const double frameNs = bench::BestNanoseconds(analyse);
 #if PRISMO_COUNT_ALLOCATIONS
   const size_t frameAllocs = bench::Allocations() - allocsBefore;
 #endif
@@ -87,11 +72,11 @@ int main() {
   const filters::FftwPlan r2hc(fftw_plan_r2r_1d(n, in.get(), hc.get(), FFTW_R2HC, FFTW_ESTIMATE));
   const filters::FftwPlan r2c(fftw_plan_dft_r2c_1d(n, in.get(), bins.get(), FFTW_ESTIMATE));
   if (!r2hc || !r2c) return 1;
-  const double bareNs = BestNanoseconds([&](int) {
+  const double bareNs = bench::BestNanoseconds([&](int) {
     fftw_execute_r2r(r2hc.get(), in.get(), hc.get());
     fftw_execute_r2r(r2hc.get(), in.get() + kFrameLength, hc.get() + kFrameLength);
   });
-  const double sameKindNs = BestNanoseconds([&](int) {
+  const double sameKindNs = bench::BestNanoseconds([&](int) {
     fftw_execute_dft_r2c(r2c.get(), in.get(), bins.get());
     fftw_execute_dft_r2c(r2c.get(), in.get() + kFrameLength, bins.get() + kBinStride);
   });
