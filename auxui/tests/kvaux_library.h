@@ -35,6 +35,10 @@ class KvAuxLibrary {
   decltype(&KvAuxREBold) REBold = nullptr;
   decltype(&KvAuxRELink) RELink = nullptr;
   decltype(&KvAuxGetVersion) GetVersion = nullptr;
+  decltype(&KvAuxButton) Button = nullptr;
+  decltype(&KvAuxBackground) Background = nullptr;
+  decltype(&KvAuxDlgProc) DlgProc = nullptr;
+  decltype(&KvAuxTransparent) Transparent = nullptr;
 
  private:
   template <typename F>
