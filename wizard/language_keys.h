@@ -4,12 +4,11 @@
 
 #include <span>
 
+#include "host/lang_text.h"
+
 namespace wizard {
 
-struct LangText {
-  const char* key;
-  const char* english;
-};
+using kv::LangText;
 
 inline constexpr LangText kTitle{"WIZ_TITLE", "Tavrin FM Player Setup Wizard"};
 inline constexpr LangText kHdrWelcome{"WIZHDR_WELCOME", "Welcome!"};
