@@ -45,7 +45,7 @@ RECT RectIn(HWND parent, HWND child) {
 }
 
 HWND AddStatic(HWND parent, DWORD style, const Box& box) {
-  return CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE | style, box.x, box.y, box.width, box.height, parent,
+  return CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, box.x, box.y, box.width, box.height, parent,
                          nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -75,7 +75,7 @@ void BuildHeader(HWND firstPage) {
   ShowWindow(g_frame.tab, SW_HIDE);
 
   GetClientRect(sheet, &client);
-  AddStatic(sheet, SS_WHITERECT, header.whiteBand(client.right));
+  const HWND band = AddStatic(sheet, SS_WHITERECT, header.whiteBand(client.right));
   AddStatic(sheet, SS_ETCHEDHORZ, header.line(client.right));
   const HWND picture = AddStatic(sheet, SS_BITMAP, header.picture(client.right));
   // A missing picture leaves its place empty.
@@ -89,7 +89,8 @@ void BuildHeader(HWND firstPage) {
                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                       VARIABLE_PITCH | FF_SWISS, "Microsoft Sans Serif"));
   SendMessageA(g_frame.title, WM_SETFONT, reinterpret_cast<WPARAM>(g_frame.titleFont.get()), FALSE);
-  // The texts lie above the picture and the white band.
+  // The texts lie above the picture, and everything above the white band.
+  SetWindowPos(band, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(picture, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(g_frame.subtitle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(g_frame.title, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
