@@ -27,14 +27,6 @@ HINSTANCE Self() { return GetModuleHandleA(nullptr); }
 const char* Resource(int id) { return MAKEINTRESOURCEA(id); }
 COLORREF Face() { return GetSysColor(COLOR_BTNFACE); }
 
-struct WindowTraits {
-  using Handle = HWND;
-  static constexpr Handle Null() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { DestroyWindow(h); }
-};
-using Window = kv::Owner<WindowTraits>;
-
 // The test dialog, its procedure ending in KvAuxDlgProc as a page's does.
 struct DialogContext {
   const KvAuxLibrary* library;
