@@ -4,6 +4,8 @@
 // leaves behind (counted by the library's test build).
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "auxui/skin_pixels.h"
 #include "auxui/tests/kvaux_library.h"
 #include "host/win_handle.h"
@@ -104,6 +106,36 @@ EdgeColours ShownEdge(HWND button) {
 }
 const EdgeColours kNoEdge = {Face(), Face()};
 
+// A top-level window of another thread, in the foreground while it lives.
+class ForegroundElsewhere {
+ public:
+  ForegroundElsewhere() {
+    const HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    thread_ = std::thread([this, ready] {
+      threadId_ = GetCurrentThreadId();
+      window_ = CreateWindowExA(0, "Static", "elsewhere", WS_POPUP | WS_VISIBLE, 500, 10, 100, 50, nullptr,
+                                nullptr, Self(), nullptr);
+      SetEvent(ready);
+      MSG msg;
+      while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+      DestroyWindow(window_);
+    });
+    WaitForSingleObject(ready, INFINITE);
+    CloseHandle(ready);
+    SetForegroundWindow(window_);
+  }
+  ~ForegroundElsewhere() {
+    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  HWND get() const { return window_; }
+
+ private:
+  std::thread thread_;
+  DWORD threadId_ = 0;
+  HWND window_ = nullptr;
+};
+
 TEST(KvAuxBackground, PaletteOfAnEightBitPictureIsTintedAndTrueColourIsNot) {
   const KvAuxLibrary library;
   ASSERT_TRUE(library.complete());
@@ -148,6 +180,15 @@ TEST(KvAuxButton, LooksAndEdgesFollowHoverPressCheckAndEnable) {
   EXPECT_EQ(ShownPixel(button, frameX, frameY), Face()) << "the transparent frame shows the dialog";
   EXPECT_EQ(ShownEdge(button), kNoEdge);
 
+  {
+    const ForegroundElsewhere other;
+    ASSERT_EQ(GetForegroundWindow(), other.get());
+    mouse(WM_MOUSEMOVE, cx, cy);
+    EXPECT_EQ(GetCapture(), nullptr) << "no hover while another thread is in the foreground";
+    EXPECT_EQ(ShownPixel(button, cx, cy), tinted);
+    EXPECT_EQ(ShownEdge(button), kNoEdge);
+  }
+  SetForegroundWindow(dialog.get());
   mouse(WM_MOUSEMOVE, cx, cy);
   EXPECT_EQ(GetCapture(), button) << "hover is tracked with the capture";
   EXPECT_EQ(ShownPixel(button, cx, cy), kHotColour);

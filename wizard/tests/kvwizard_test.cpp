@@ -151,6 +151,13 @@ TEST(KvWizard, EnglishFromFirstPageToFinishStoresTheFolderAndStartsBothPrograms)
   }
 
   EXPECT_EQ(EditText(wizard.control(IDC_FOLDER)), "D:\\Rec\\");
+  const HWND freeSpace = wizard.control(IDC_FREE_SPACE);
+  SetWindowTextA(wizard.control(IDC_FOLDER), "C:\\");
+  const std::string onC = wintest::WindowText(freeSpace);
+  EXPECT_NE(onC.find("Free space: "), std::string::npos) << onC;
+  EXPECT_EQ(onC.find("Free space: 0 MB"), std::string::npos) << "drive C has room";
+  SetWindowTextA(wizard.control(IDC_FOLDER), "\\\\server\\share");
+  EXPECT_EQ(wintest::WindowText(freeSpace), "Free space: 0 MB") << "a network path is not queried";
   SetWindowTextA(wizard.control(IDC_FOLDER), "E:\\Radio");
   ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kFinishPage));
   EXPECT_EQ(kv::ReadString("KvSave", "FileName"), "E:\\Radio\\Rad <hh>.mp3");
