@@ -51,4 +51,29 @@ KV_EXTERN_C KvBool KV_CALL KvAuxRELink(HWND dialog, int control, int32_t start, 
 KV_EXTERN_C uint32_t KV_CALL KvAuxGetVersion();
 
 // ---- skinned dialog controls: buttons, backgrounds, transparent controls
-// (declared here when they join the library)
+// Dialogs drawn as one painted surface: the artwork is drawn in greys and
+// tinted to the button-face colour, grey 192 becoming the face itself.
+
+// The background a dialog hands to KvAuxDlgProc with every message.
+struct DialogBackground {
+  HBITMAP bitmap;  // from KvAuxBackground; deleted at WM_DESTROY
+  int32_t width;   // filled at WM_INITDIALOG
+  int32_t height;
+};
+
+// Makes a dialog's button a bitmap button: the normal picture tinted, the
+// hot one (mouse over it, or checked) as drawn, RGB(192, 192, 192)
+// transparent in both. False when the control is missing or cannot be
+// subclassed; nothing is left behind then.
+KV_EXTERN_C KvBool KV_CALL KvAuxButton(HWND dialog, int control, HINSTANCE module, const char* hotImage,
+                                       const char* normalImage);
+// A bitmap resource as a DIB section, its palette tinted when it has one of
+// 8 bits or fewer; null when it cannot be loaded. The caller owns it.
+KV_EXTERN_C HBITMAP KV_CALL KvAuxBackground(HINSTANCE module, const char* resource);
+// Called at the end of a dialog procedure for every message; its result is
+// the dialog procedure's: 1 for WM_INITDIALOG and WM_ERASEBKGND, else 0.
+// Erasing fills the face colour and centres the picture.
+KV_EXTERN_C INT_PTR KV_CALL KvAuxDlgProc(HWND dialog, UINT message, WPARAM wParam, DialogBackground* background);
+// Lets a static or check box (control 0: none) show the dialog's background
+// through it; the dialog is subclassed once, however often this is called.
+KV_EXTERN_C KvBool KV_CALL KvAuxTransparent(HWND dialog, int control);

@@ -199,3 +199,20 @@ function(tavrin_check_exports target)
   add_test(NAME ${target}_exports
     COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/check_exports.sh $<TARGET_FILE:${target}> "${exports}" "${allow}")
 endfunction()
+
+# A program for the build machine (a picture generator) in the win32 tree,
+# built with the machine's own compiler since the toolchain compiles for
+# Windows; `out` receives its path.
+function(tavrin_host_tool out name source)
+  if(NOT TAVRIN_WIN)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "DEPENDS" ${ARGN})
+  find_program(TAVRIN_HOST_CXX NAMES clang++-14 clang++ g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+  set(tool ${CMAKE_BINARY_DIR}/host-tools/${name})
+  add_custom_command(OUTPUT ${tool}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host-tools
+    COMMAND ${TAVRIN_HOST_CXX} -std=c++20 -O2 -I${PROJECT_SOURCE_DIR} ${source} -o ${tool}
+    DEPENDS ${source} ${A_DEPENDS} VERBATIM)
+  set(${out} ${tool} PARENT_SCOPE)
+endfunction()

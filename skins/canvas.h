@@ -1,6 +1,6 @@
 // A small software canvas for drawing the skins' bitmaps: shapes given as
 // inside tests are filled with 4 x 4 supersampling, so edges are smooth;
-// 24-bit BMP output. Only for the skin generator, which runs at build time.
+// 24-bit (or 8-bit grey) BMP output. Only for the generators that draw pictures at build time.
 #pragma once
 
 #include <algorithm>
@@ -134,24 +134,26 @@ class Canvas {
       for (int x = 0; x < w; ++x) Set(dx + x, dy + y, tmp[size_t(y) * w + x]);
   }
 
+  // 8 bits per pixel with a palette of the 256 greys, each pixel the grey of
+  // its red component: artwork that a palette tint recolours.
+  bool WriteGreyBmp(const std::string& path) const {
+    const int stride = (w_ + 3) & ~3;
+    const uint32_t offset = 54 + 256 * 4;
+    const uint32_t dataSize = uint32_t(stride) * h_;
+    std::vector<uint8_t> out(offset + dataSize, 0);
+    Header(out, offset, dataSize, 8);
+    for (uint32_t i = 0; i < 256; ++i) out[54 + i * 4] = out[55 + i * 4] = out[56 + i * 4] = uint8_t(i);
+    for (int y = 0; y < h_; ++y)
+      for (int x = 0; x < w_; ++x)
+        out[offset + size_t(y) * stride + x] = uint8_t(std::lround(std::clamp(Get(x, h_ - 1 - y).r, 0.0, 255.0)));
+    return Save(path, out);
+  }
+
   bool WriteBmp(const std::string& path) const {
     const int stride = (w_ * 3 + 3) & ~3;
     const uint32_t dataSize = uint32_t(stride) * h_;
-    const uint32_t fileSize = 54 + dataSize;
-    std::vector<uint8_t> out(fileSize, 0);
-    auto put16 = [&](size_t at, uint32_t v) { out[at] = v & 0xFF, out[at + 1] = (v >> 8) & 0xFF; };
-    auto put32 = [&](size_t at, uint32_t v) { put16(at, v & 0xFFFF), put16(at + 2, v >> 16); };
-    out[0] = 'B', out[1] = 'M';
-    put32(2, fileSize);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, uint32_t(w_));
-    put32(22, uint32_t(h_));  // bottom-up rows
-    put16(26, 1);
-    put16(28, 24);
-    put32(34, dataSize);
-    put32(38, 2835);  // 72 dpi
-    put32(42, 2835);
+    std::vector<uint8_t> out(54 + dataSize, 0);
+    Header(out, 54, dataSize, 24);
     for (int y = 0; y < h_; ++y)
       for (int x = 0; x < w_; ++x) {
         const Rgb c = Get(x, h_ - 1 - y);
@@ -160,13 +162,33 @@ class Canvas {
         p[1] = uint8_t(std::lround(std::clamp(c.g, 0.0, 255.0)));
         p[2] = uint8_t(std::lround(std::clamp(c.r, 0.0, 255.0)));
       }
+    return Save(path, out);
+  }
+
+ private:
+  void Header(std::vector<uint8_t>& out, uint32_t offset, uint32_t dataSize, uint32_t bits) const {
+    auto put16 = [&](size_t at, uint32_t v) { out[at] = v & 0xFF, out[at + 1] = (v >> 8) & 0xFF; };
+    auto put32 = [&](size_t at, uint32_t v) { put16(at, v & 0xFFFF), put16(at + 2, v >> 16); };
+    out[0] = 'B', out[1] = 'M';
+    put32(2, uint32_t(out.size()));
+    put32(10, offset);
+    put32(14, 40);
+    put32(18, uint32_t(w_));
+    put32(22, uint32_t(h_));  // bottom-up rows
+    put16(26, 1);
+    put16(28, bits);
+    put32(34, dataSize);
+    put32(38, 2835);  // 72 dpi
+    put32(42, 2835);
+    if (bits == 8) put32(46, 256);
+  }
+  static bool Save(const std::string& path, const std::vector<uint8_t>& out) {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
     const bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
     return std::fclose(f) == 0 && ok;
   }
 
- private:
   int w_, h_;
   std::vector<Rgb> px_;
 };

@@ -15,6 +15,10 @@ KvAuxLibrary::KvAuxLibrary(const char* file) : module_(LoadLibraryA(file)) {
   complete_ &= Find("KvAuxREBold", REBold);
   complete_ &= Find("KvAuxRELink", RELink);
   complete_ &= Find("KvAuxGetVersion", GetVersion);
+  complete_ &= Find("KvAuxButton", Button);
+  complete_ &= Find("KvAuxBackground", Background);
+  complete_ &= Find("KvAuxDlgProc", DlgProc);
+  complete_ &= Find("KvAuxTransparent", Transparent);
 }
 
 bool KvAuxLibrary::complete() const { return complete_; }

@@ -7,6 +7,15 @@
 #include "auxui/kv_aux.h"
 #include "host/win_handle.h"
 
+// A window of a test, destroyed when it goes away.
+struct WindowTraits {
+  using Handle = HWND;
+  static constexpr Handle Null() { return nullptr; }
+  static bool Valid(Handle h) { return h != nullptr; }
+  static void Release(Handle h) { DestroyWindow(h); }
+};
+using Window = kv::Owner<WindowTraits>;
+
 class KvAuxLibrary {
  public:
   // KvAux.dll, or a test build of it by another name.
@@ -35,6 +44,10 @@ class KvAuxLibrary {
   decltype(&KvAuxREBold) REBold = nullptr;
   decltype(&KvAuxRELink) RELink = nullptr;
   decltype(&KvAuxGetVersion) GetVersion = nullptr;
+  decltype(&KvAuxButton) Button = nullptr;
+  decltype(&KvAuxBackground) Background = nullptr;
+  decltype(&KvAuxDlgProc) DlgProc = nullptr;
+  decltype(&KvAuxTransparent) Transparent = nullptr;
 
  private:
   template <typename F>

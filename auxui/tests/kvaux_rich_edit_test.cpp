@@ -13,14 +13,6 @@
 
 namespace {
 
-struct WindowTraits {
-  using Handle = HWND;
-  static constexpr Handle Null() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr; }
-  static void Release(Handle h) { DestroyWindow(h); }
-};
-using Window = kv::Owner<WindowTraits>;
-
 constexpr int kLabelId = 100;
 constexpr int kEditId = 101;
 constexpr int kMissingId = 555;

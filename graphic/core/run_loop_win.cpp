@@ -11,6 +11,7 @@
 #include "graphic/core/skin_environment_win.h"
 #include "graphic/core/skin_reader.h"
 #include "host/engine_messages.h"
+#include "graphic/core/language_texts.h"
 #include "host/kv_lang.h"
 #include "host/program_folder_win.h"
 #include "host/settings.h"
@@ -23,8 +24,6 @@ constexpr char kEngineFile[] = "KvEngine.exe";
 constexpr char kSkinFolder[] = "Varix\\";
 constexpr char kSkinKey[] = "Skin";
 constexpr char kFlagsKey[] = "Flags";
-constexpr char kNoSkinKey[] = "NO_SKIN";
-constexpr char kNoSkinDefault[] = "A skin is not selected. Please select a skin in the settings.";
 constexpr std::size_t kShortestSkinName = 4;  // at least one character and an extension
 constexpr std::size_t kDescriptionSuffixChars = 3;  // "bmp" becomes "txt"
 
@@ -93,7 +92,7 @@ bool RunOneSkin(ModuleState& m, ControlFactory factory) {
   m.flags = kv::ReadDword(Names().section, kFlagsKey, kDefaultFlags);
   const std::optional<std::string> skinName = kv::ReadString(Names().section, kSkinKey);
   if (!skinName || skinName->size() < kShortestSkinName) {
-    MessageBoxA(nullptr, KvLangString(kNoSkinKey, kNoSkinDefault), Names().moduleName, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(nullptr, KvLangString(kNoSkin.key, kNoSkin.english), Names().moduleName, MB_OK | MB_ICONEXCLAMATION);
   } else {
     std::string path = kv::ProgramFolder() + kSkinFolder + *skinName;
     if (path.size() < MAX_PATH) {  // the path and its terminator fit in 260 characters

@@ -6,14 +6,12 @@
 
 #include "graphic/core/module_names.h"
 #include "auxui/kv_aux.h"
+#include "graphic/core/language_texts.h"
 #include "host/kv_lang.h"
 
 namespace vrx {
 namespace {
 constexpr char kAnalyzerFile[] = "Prismo.dll";
-constexpr char kAnalyzerKey[] = "QUIRA_ANALYZER";
-constexpr char kAnalyzerDefault[] =
-    "The Sound Analyzer plug-in isn't active. You can activate the module in the settings.";
 }  // namespace
 
 std::string ProfileDescription::Value(const char* section, const char* key, std::size_t maxChars) const {
@@ -30,7 +28,7 @@ void WinSkinEnvironment::ShowDebugMessage(const std::string& text) {
 }
 
 void WinSkinEnvironment::ShowAnalyzerInactive() {
-  MessageBoxA(nullptr, KvLangString(kAnalyzerKey, kAnalyzerDefault), Names().moduleName, MB_OK | MB_ICONEXCLAMATION);
+  MessageBoxA(nullptr, KvLangString(kAnalyzerInactive.key, kAnalyzerInactive.english), Names().moduleName, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace vrx

@@ -1,0 +1,110 @@
+// Statics and check boxes that show the dialog's painted background through
+// them. The dialog answers their WM_CTLCOLORSTATIC with a null brush; a
+// static repaints its text over a fresh copy of the background, the
+// button-face colour being its transparent colour.
+#include <vector>
+
+#include "auxui/kv_aux.h"
+#include "auxui/skinned_controls_win.h"
+#include "host/win_handle.h"
+
+namespace {
+
+constexpr int kClassNameChars = 16;
+
+// The procedure each subclassed window had, kept in its GWLP_USERDATA.
+LRESULT CallStored(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto stored = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  const LRESULT result = stored ? CallWindowProcA(stored, window, message, wParam, lParam)
+                                : DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_DESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  return result;
+}
+
+// "Static", "Button", or empty when the class cannot be read.
+bool ClassIs(HWND window, const char* name) {
+  char text[kClassNameChars + 1] = {};
+  return GetClassNameA(window, text, sizeof text) > 0 && lstrcmpiA(text, name) == 0;
+}
+bool ClassUnreadable(HWND window) {
+  char text[kClassNameChars + 1] = {};
+  return GetClassNameA(window, text, sizeof text) == 0;
+}
+
+// Draws the dialog's background again under a control, and the control over it.
+void RedrawUnder(HWND control) {
+  const HWND dialog = GetParent(control);
+  const RECT r = kvaux::RectInDialog(dialog, control);
+  RedrawWindow(dialog, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallStored(dialog, message, wParam, lParam);
+  if (message == WM_CTLCOLORSTATIC) {
+    const auto control = reinterpret_cast<HWND>(lParam);
+    if (ClassIs(control, "Static") || ClassIs(control, "Button") || ClassUnreadable(control)) {
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
+  }
+  return result;
+}
+
+LRESULT CALLBACK CheckBoxProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallStored(control, message, wParam, lParam);
+  if (message == WM_ENABLE) RedrawUnder(control);
+  return result;
+}
+
+// After the static painted its text: the background of the dialog under the
+// update rectangle, with every pixel of the text that is not the face colour.
+void PaintOverBackground(HWND control, const RECT& update) {
+  const HWND dialog = GetParent(control);
+  RECT client{};
+  GetClientRect(dialog, &client);
+  const RECT place = kvaux::RectInDialog(dialog, control);
+  const kv::WindowDc shown(control);
+  kv::MemoryDc memory(shown.dc());
+  const kv::Bitmap canvas(CreateCompatibleBitmap(shown.dc(), client.right, client.bottom));
+  const kv::Selection selected(memory.get(), canvas.get());
+  if (!selected) return;
+  SendMessageA(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.get()), 0);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  for (int y = update.top; y < update.bottom; ++y)
+    for (int x = update.left; x < update.right; ++x) {
+      const COLORREF c = GetPixel(shown.dc(), x, y);
+      if (c != face && c != CLR_INVALID) SetPixel(memory.get(), x + place.left, y + place.top, c);
+    }
+  BitBlt(shown.dc(), update.left, update.top, update.right - update.left, update.bottom - update.top, memory.get(),
+         update.left + place.left, update.top + place.top, SRCCOPY);
+}
+
+LRESULT CALLBACK StaticProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    RECT update{};
+    const bool any = GetUpdateRect(control, &update, FALSE);
+    const LRESULT result = CallStored(control, message, wParam, lParam);
+    if (any) PaintOverBackground(control, update);
+    return result;
+  }
+  const LRESULT result = CallStored(control, message, wParam, lParam);
+  if (message == WM_SETTEXT) RedrawUnder(control);
+  return result;
+}
+
+void Subclass(HWND window, WNDPROC proc) {
+  // Ours already: storing ourselves as the procedure to call would loop.
+  if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(proc)) return;
+  const LONG_PTR previous = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+  SetWindowLongPtrA(window, GWLP_USERDATA, previous);
+}
+
+}  // namespace
+
+KV_EXTERN_C KvBool KV_CALL KvAuxTransparent(HWND dialog, int control) {
+  Subclass(dialog, &DialogProc);
+  const HWND window = control ? GetDlgItem(dialog, control) : nullptr;
+  if (window == nullptr) return 1;
+  Subclass(window, ClassIs(window, "Button") ? &CheckBoxProc : &StaticProc);
+  return 1;
+}

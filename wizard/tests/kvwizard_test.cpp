@@ -1,0 +1,212 @@
+// KvWizard.exe as a user meets it: a real process started from a folder of
+// its own, its sheet driven from here with PSM_PRESSBUTTON, its controls and
+// the settings it writes read back. KvEngine.exe and KvSetup.exe beside it
+// are stand-ins that record their command lines.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "host/settings.h"
+#include "host/kv_ini.h"
+#include "tests/support/wait.h"
+#include "tests/support/windows_found.h"
+#include "tests/support/wintest.h"
+#include "wizard/language_keys.h"
+#include "wizard/page_rules.h"
+#include "wizard/resource_ids.h"
+#include "wizard/wizard_layout.h"
+
+namespace {
+
+using wintest::WaitUntil;
+
+// The sheet's own buttons, as the common controls number them.
+constexpr int kBackButton = 0x3023;
+constexpr int kNextButton = 0x3024;
+constexpr int kFinishButton = 0x3025;
+constexpr char kDialogClass[] = "#32770";
+constexpr int kRecordPage = 3;
+constexpr int kFinishPage = wizard::kFinishPage;
+constexpr DWORD kExitMs = 20000;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+// An edit control's text: GetWindowText would give another process's edit
+// control its caption, not its contents.
+std::string EditText(HWND edit) {
+  char text[MAX_PATH] = {};
+  SendMessageA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The language file's text for a key, as the wizard shows it.
+std::string GermanText(const char* key) {
+  const std::string bytes = ReadFile(wintest::InstallFolder() + "German.lng");
+  const std::string start = std::string(key) + "=";
+  const size_t at = bytes.find("\n" + start);
+  if (at == std::string::npos) return {};
+  const size_t from = at + 1 + start.size();
+  std::string text = bytes.substr(from, bytes.find_first_of("\r\n", from) - from);
+  for (size_t n = text.find("\\n"); n != std::string::npos; n = text.find("\\n", n)) text.replace(n, 2, "\n");
+  return text;
+}
+
+// A folder with KvWizard.exe, German.lng and, unless left out, the two
+// recording stand-ins as KvEngine.exe and KvSetup.exe.
+std::string WizardFolder(const std::string& name, bool withPrograms) {
+  const std::string folder = wintest::TempFolder() + name + "\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CopyFileA((wintest::InstallFolder() + "KvWizard.exe").c_str(), (folder + "KvWizard.exe").c_str(), FALSE);
+  CopyFileA((wintest::InstallFolder() + "German.lng").c_str(), (folder + "German.lng").c_str(), FALSE);
+  if (withPrograms)
+    for (const char* program : {"KvEngine.exe", "KvSetup.exe"})
+      CopyFileA((wintest::ExeFolder() + "launch_recorder.exe").c_str(), (folder + program).c_str(), FALSE);
+  return folder;
+}
+
+class RunningWizard {
+ public:
+  explicit RunningWizard(const std::string& folder)
+      : folder_(folder), process_(folder + "KvWizard.exe", {}, folder) {
+    WaitUntil([&] { return (sheet_ = wintest::ProcessWindow(process_.id(), kDialogClass)) != nullptr; }, kExitMs);
+  }
+  HWND sheet() const { return sheet_; }
+  wintest::Process& process() { return process_; }
+
+  HWND page() const { return reinterpret_cast<HWND>(SendMessageA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+  int pageIndex() const {
+    return static_cast<int>(SendMessageA(sheet_, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page()), 0));
+  }
+  HWND control(int id) const { return GetDlgItem(page(), id); }
+  bool Press(int button, int expectedPage) {
+    PostMessageA(sheet_, PSM_PRESSBUTTON, button, 0);
+    return WaitUntil([&] { return pageIndex() == expectedPage; });
+  }
+  // "back, next, finish" as enabled and shown now, e.g. "-N-".
+  std::string Buttons() const {
+    std::string s;
+    for (auto [id, letter] : {std::pair{kBackButton, 'B'}, {kNextButton, 'N'}, {kFinishButton, 'F'}}) {
+      const HWND b = GetDlgItem(sheet_, id);
+      s += b && IsWindowVisible(b) && IsWindowEnabled(b) ? letter : '-';
+    }
+    return s;
+  }
+  bool ShowsButtons(const std::string& expected) const {
+    return WaitUntil([&] { return Buttons() == expected; });
+  }
+  // Whether a child of the sheet (the header) shows this text.
+  bool HeaderShows(const std::string& text) const {
+    for (HWND c = GetWindow(sheet_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+      if (wintest::WindowText(c) == text) return true;
+    return false;
+  }
+  int Finish() {
+    PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+    return process_.Wait(kExitMs);
+  }
+
+ private:
+  std::string folder_;
+  wintest::Process process_;
+  HWND sheet_ = nullptr;
+};
+
+TEST(KvWizard, WithoutAnEngineBesideItShowsNothingAndExitsWithZero) {
+  const wintest::IsolatedSettings settings;
+  const std::string folder = WizardFolder("alone", false);
+  wintest::Process wizard(folder + "KvWizard.exe", {}, folder);
+  ASSERT_TRUE(wizard.started());
+  bool appeared = false;
+  const int code = [&] {
+    while (WaitForSingleObject(wizard.handle(), 10) == WAIT_TIMEOUT)
+      appeared |= wintest::ProcessWindow(wizard.id(), nullptr) != nullptr;
+    return wizard.Wait(kExitMs);
+  }();
+  EXPECT_EQ(code, 0);
+  EXPECT_FALSE(appeared);
+}
+
+TEST(KvWizard, EnglishFromFirstPageToFinishStoresTheFolderAndStartsBothPrograms) {
+  const wintest::IsolatedSettings settings;
+  KvIniSetString("KvSave", "FileName", "D:\\Rec\\Rad <hh>.mp3");
+  KvIniSetDword("KvSave", "Format", 1);
+  const std::string folder = WizardFolder("english", true);
+  RunningWizard wizard(folder);
+  ASSERT_NE(wizard.sheet(), nullptr);
+
+  EXPECT_EQ(wintest::WindowText(wizard.sheet()), wizard::kTitle.english);
+  EXPECT_TRUE(wizard.ShowsButtons("-N-")) << wizard.Buttons();
+  EXPECT_TRUE(wizard.HeaderShows(wizard::kHdrWelcome.english));
+  for (int page = 1; page <= kRecordPage; ++page) {
+    ASSERT_TRUE(wizard.Press(PSBTN_NEXT, page));
+    EXPECT_TRUE(wizard.ShowsButtons("BN-")) << page << " " << wizard.Buttons();
+    EXPECT_TRUE(wizard.HeaderShows(wizard::kPages[page].title.english)) << page;
+  }
+
+  EXPECT_EQ(EditText(wizard.control(IDC_FOLDER)), "D:\\Rec\\");
+  const HWND freeSpace = wizard.control(IDC_FREE_SPACE);
+  SetWindowTextA(wizard.control(IDC_FOLDER), "C:\\");
+  const std::string onC = wintest::WindowText(freeSpace);
+  EXPECT_NE(onC.find("Free space: "), std::string::npos) << onC;
+  EXPECT_EQ(onC.find("Free space: 0 MB"), std::string::npos) << "drive C has room";
+  SetWindowTextA(wizard.control(IDC_FOLDER), "\\\\server\\share");
+  EXPECT_EQ(wintest::WindowText(freeSpace), "Free space: 0 MB") << "a network path is not queried";
+  SetWindowTextA(wizard.control(IDC_FOLDER), "E:\\Radio");
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kFinishPage));
+  EXPECT_EQ(kv::ReadString("KvSave", "FileName"), "E:\\Radio\\Rad <hh>.mp3");
+  EXPECT_TRUE(wizard.ShowsButtons("B-F")) << wizard.Buttons();
+  EXPECT_EQ(wintest::WindowText(wizard.control(IDC_LAUNCH)), wizard::kLaunch.english);
+  EXPECT_EQ(SendMessageA(wizard.control(IDC_OPEN_SETTINGS), BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  EXPECT_EQ(wizard.Finish(), 0);
+  ASSERT_TRUE(WaitUntil([&] { return Exists(folder + "KvSetup.exe.cmdline") && Exists(folder + "KvEngine.exe.cmdline"); }));
+  EXPECT_TRUE(WaitUntil([&] { return ReadFile(folder + "KvSetup.exe.cmdline") == "KvSetup.exe s "; }))
+      << ReadFile(folder + "KvSetup.exe.cmdline");
+  EXPECT_TRUE(WaitUntil([&] { return ReadFile(folder + "KvEngine.exe.cmdline") == "KvEngine.exe "; }))
+      << ReadFile(folder + "KvEngine.exe.cmdline");
+}
+
+TEST(KvWizard, GermanRetitlesAtOnceAndFinishWithBoxesClearedStartsNothing) {
+  const wintest::IsolatedSettings settings;
+  const std::string folder = WizardFolder("german", true);
+  RunningWizard wizard(folder);
+  ASSERT_NE(wizard.sheet(), nullptr);
+
+  const HWND list = wizard.control(IDC_LANGUAGE_LIST);
+  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2) << "the default entry and German";
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
+  SendMessageA(list, CB_SETCURSEL, 1, 0);
+  SendMessageA(wizard.page(), WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  EXPECT_EQ(kv::ReadString("KvLang", "FileName"), "German.lng");
+  const std::string germanWelcome = GermanText(wizard::kHdrWelcome.key);
+  ASSERT_FALSE(germanWelcome.empty());
+  EXPECT_TRUE(wizard.HeaderShows(germanWelcome));
+  EXPECT_FALSE(wizard.HeaderShows(wizard::kHdrWelcome.english));
+
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, 1));
+  EXPECT_TRUE(wizard.HeaderShows(GermanText(wizard::kHdrSound.key)));
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, 2));
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kRecordPage));
+  EXPECT_EQ(EditText(wizard.control(IDC_FOLDER)), "");
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kFinishPage));
+  EXPECT_EQ(kv::ReadString("KvSave", "FileName"), std::nullopt) << "an empty folder stores nothing";
+  EXPECT_EQ(wintest::WindowText(wizard.control(IDC_FINISH_TEXT)), GermanText(wizard::kFinishText.key));
+  EXPECT_EQ(wintest::WindowText(wizard.control(IDC_LAUNCH)), GermanText(wizard::kLaunch.key));
+
+  ASSERT_TRUE(wizard.Press(PSBTN_BACK, kRecordPage));
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kFinishPage));
+  SendMessageA(wizard.control(IDC_OPEN_SETTINGS), BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageA(wizard.control(IDC_LAUNCH), BM_SETCHECK, BST_UNCHECKED, 0);
+  EXPECT_EQ(wizard.Finish(), 0);
+  EXPECT_FALSE(Exists(folder + "KvSetup.exe.cmdline"));
+  EXPECT_FALSE(Exists(folder + "KvEngine.exe.cmdline"));
+}
+
+}  // namespace
