@@ -193,7 +193,10 @@ GUI_SCENARIO(SpectrumView, TheEnginesSineLiftsItsBandAndDiesDownWhenAdvancedGoes
   std::vector<int> lifts;
   ASSERT_TRUE(wintest::WaitUntil([&] {
     const gui::Pixels now = run.View();
-    if (BarHeight(run, now, kEngineSineBand) == 0) lifts.push_back(PeakLift(run, now, kEngineSineBand));
+    // A capture can fall between the window's background and the view's copy
+    // over it: no marker is seen then, and that reading is skipped.
+    const int lift = PeakLift(run, now, kEngineSineBand);
+    if (BarHeight(run, now, kEngineSineBand) == 0 && lift >= 0) lifts.push_back(lift);
     return !lifts.empty() && lifts.back() == kPeakH;
   }));
   EXPECT_GT(lifts.front(), full / 2) << "the marker fell as fast as the bar";
