@@ -10,18 +10,22 @@ void DrawSkinImage(HDC dc, HDC skin, int w, int h, int ix, int iy, const std::op
     BitBlt(dc, 0, 0, w, h, skin, ix, iy, SRCCOPY);
     return;
   }
-  // Background OR mask leaves white where the image goes; image OR NOT mask
-  // leaves white around the image; AND of the two puts the image in. The
-  // work bitmap is made first: without it the background stays as it was
-  // rather than half combined with the mask.
+  // The work bitmap is made first: without it the background stays as it
+  // was rather than half combined with the mask.
   kv::MemoryDc work(dc);
   kv::Bitmap picture(CreateCompatibleBitmap(dc, w, h));
   if (!work || !picture) return;
   kv::Selection selected(work.get(), picture.get());
-  BitBlt(dc, 0, 0, w, h, skin, mask->x, mask->y, SRCPAINT);
-  BitBlt(work.get(), 0, 0, w, h, skin, ix, iy, SRCCOPY);
-  BitBlt(work.get(), 0, 0, w, h, skin, mask->x, mask->y, MERGEPAINT);
-  BitBlt(dc, 0, 0, w, h, work.get(), 0, 0, SRCAND);
+  DrawSkinImage(dc, skin, work.get(), w, h, ix, iy, *mask);
+}
+
+void DrawSkinImage(HDC dc, HDC skin, HDC work, int w, int h, int ix, int iy, POINT mask) {
+  // Background OR mask leaves white where the image goes; image OR NOT mask
+  // leaves white around the image; AND of the two puts the image in.
+  BitBlt(dc, 0, 0, w, h, skin, mask.x, mask.y, SRCPAINT);
+  BitBlt(work, 0, 0, w, h, skin, ix, iy, SRCCOPY);
+  BitBlt(work, 0, 0, w, h, skin, mask.x, mask.y, MERGEPAINT);
+  BitBlt(dc, 0, 0, w, h, work, 0, 0, SRCAND);
 }
 
 bool HitSkinImage(HDC skin, POINT p, int w, int h, const std::optional<POINT>& mask) {

@@ -12,6 +12,9 @@ namespace vrx {
 // mask at (mx, my), the image shows where the mask is white and what dc
 // already holds where it is black.
 void DrawSkinImage(HDC dc, HDC skin, int w, int h, int ix, int iy, const std::optional<POINT>& mask);
+// The masked copy through the caller's work DC, whose bitmap holds at least
+// w x h: nothing is made, for drawing on every tick.
+void DrawSkinImage(HDC dc, HDC skin, HDC work, int w, int h, int ix, int iy, POINT mask);
 
 // Whether control point p lies on a w x h control: inside it and, with a
 // mask, on a mask pixel whose red part is not 0.

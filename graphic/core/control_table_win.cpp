@@ -66,9 +66,12 @@ void ControlTable::Paint(HDC dc, const RECT& update) {
   SetViewportOrgEx(dc, 0, 0, nullptr);
 }
 
-void ControlTable::Invalidate(const SkinControl& control) {
+void ControlTable::Invalidate(const SkinControl& control) { Invalidate(control, {0, 0, control.width, control.height}); }
+
+void ControlTable::Invalidate(const SkinControl& control, const RECT& part) {
   if (!window_) return;
-  const RECT r = control.Rect();
+  RECT r = part;
+  OffsetRect(&r, control.x, control.y);
   InvalidateRect(window_, &r, FALSE);
   UpdateWindow(window_);
 }

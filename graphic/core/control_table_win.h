@@ -35,6 +35,8 @@ class ControlTable {
   void Paint(HDC dc, const RECT& update);
   // Repaints the control's rectangle at once, without erasing.
   void Invalidate(const SkinControl& control);
+  // The same for part of it, in the control's own coordinates.
+  void Invalidate(const SkinControl& control, const RECT& part);
   // The last mouse position in the control's own coordinates.
   POINT ToControl(const SkinControl& control) const;
   int SlotOf(const SkinControl* control) const;

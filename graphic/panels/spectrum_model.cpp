@@ -183,4 +183,68 @@ SpectrumActions SpectrumViewState::Click() {
   return a;
 }
 
+SpectrumPicture::SpectrumPicture(int bands, int waveWidth)
+    : capacity_(std::max(std::clamp(bands, 1, kSpectrumMaxBands), std::max(waveWidth, 0))),
+      shown_(new(std::nothrow) SpectrumCell[static_cast<size_t>(capacity_)]),
+      changed_(new(std::nothrow) bool[static_cast<size_t>(capacity_)]()) {
+  if (!shown_ || !changed_) capacity_ = 0;
+}
+
+SpectrumCell SpectrumPicture::CellOf(const SpectrumViewState& state, const SpectrumGeometry& g, int i) const {
+  const SpectrumModel& m = state.model();
+  SpectrumCell c;
+  switch (state.mode()) {
+    case SpectrumMode::kBarsAndPeaks:
+    case SpectrumMode::kBars: {
+      const int bar = g.BarHeight(m.levels()[i]);
+      c.top = static_cast<int16_t>(g.Baseline() - bar);
+      c.height = static_cast<int16_t>(bar);
+      if (state.mode() == SpectrumMode::kBarsAndPeaks && m.peaks())
+        c.marker = static_cast<int16_t>(g.Baseline() - g.PeakLift(m.peaks()[i]));
+      break;
+    }
+    case SpectrumMode::kWaveform:
+      c.top = static_cast<int16_t>(g.WaveCentre() - g.WaveOffset(m.history()[i]));
+      c.height = 1;
+      break;
+    case SpectrumMode::kHistory: {
+      const int a = g.HistoryOffset(m.history()[i]);
+      c.top = static_cast<int16_t>(g.WaveCentre() - a);
+      c.height = static_cast<int16_t>(2 * a + 1);
+      break;
+    }
+    case SpectrumMode::kOff:
+      break;
+  }
+  return c;
+}
+
+SpectrumChange SpectrumPicture::Update(const SpectrumViewState& state, const SpectrumGeometry& g) {
+  const SpectrumModel& m = state.model();
+  const SpectrumMode mode = state.mode();
+  int count = 0;
+  if (mode == SpectrumMode::kBarsAndPeaks || mode == SpectrumMode::kBars)
+    count = m.levels() ? m.bands() : 0;
+  else if (mode == SpectrumMode::kWaveform || mode == SpectrumMode::kHistory)
+    count = m.history() ? m.waveWidth() : 0;
+  count = std::min(count, capacity_);
+
+  SpectrumChange change;
+  change.whole = !drawn_ || mode != mode_;
+  change.first = count;
+  for (int i = 0; i < count; ++i) {
+    const SpectrumCell c = CellOf(state, g, i);
+    changed_[i] = change.whole || !(c == shown_[i]);
+    if (!changed_[i]) continue;
+    shown_[i] = c;
+    change.first = std::min(change.first, i);
+    change.last = i + 1;
+  }
+  if (change.whole) change.first = 0, change.last = count;
+  drawn_ = true;
+  mode_ = mode;
+  cells_ = count;
+  return change;
+}
+
 }  // namespace vrx

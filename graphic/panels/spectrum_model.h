@@ -142,4 +142,43 @@ class SpectrumViewState {
   bool engaged_ = false;
 };
 
+// One band or column as drawn: the lit run (a bar, a trace pixel, an
+// amplitude span) as its top row and height, and the peak marker's top row
+// (-1: no marker).
+struct SpectrumCell {
+  int16_t top = 0, height = 0, marker = -1;
+  bool operator==(const SpectrumCell&) const = default;
+};
+
+// Which cells an update changed: [first, last), and whether the whole view
+// is to be drawn again (the first update, or another mode).
+struct SpectrumChange {
+  bool whole = false;
+  int first = 0, last = 0;
+  bool Any() const { return whole || first < last; }
+};
+
+// The view's picture in pixels, as last drawn, so that a tick redraws only
+// the bands or columns that moved and a tick that moved none draws nothing.
+// Allocated once; Update allocates nothing.
+class SpectrumPicture {
+ public:
+  SpectrumPicture(int bands, int waveWidth);
+
+  SpectrumChange Update(const SpectrumViewState& state, const SpectrumGeometry& geometry);
+  int cells() const { return cells_; }
+  const SpectrumCell& cell(int i) const { return shown_[i]; }
+  bool changed(int i) const { return changed_[i]; }
+
+ private:
+  SpectrumCell CellOf(const SpectrumViewState& state, const SpectrumGeometry& g, int i) const;
+
+  int capacity_;
+  int cells_ = 0;
+  bool drawn_ = false;
+  SpectrumMode mode_ = SpectrumMode::kOff;
+  std::unique_ptr<SpectrumCell[]> shown_;
+  std::unique_ptr<bool[]> changed_;
+};
+
 }  // namespace vrx

@@ -1,5 +1,7 @@
 #include "graphic/panels/spectrum_view_win.h"
 
+#include <algorithm>
+
 #include "graphic/core/bitmap_control_win.h"
 #include "graphic/core/control_table_win.h"
 #include "graphic/core/module_names.h"
@@ -48,6 +50,17 @@ SpectrumView::SpectrumView(const skin::SkinSpectrumRecord& record)
   if (const auto getInfo = analyzer_.Export<AddressExport>("GetPrismoInfo"))
     info_ = static_cast<const uint8_t*>(getInfo());
   Apply(state_.Create(AskEngaged()));
+  if (const HDC skin = Module().skinDc()) {
+    back_ = kv::MemoryDc(skin);
+    backBitmap_ = kv::Bitmap(CreateCompatibleBitmap(skin, width, height));
+    if (back_ && backBitmap_) backSelected_ = kv::Selection(back_.get(), backBitmap_.get());
+    if (!backSelected_) back_.reset();
+    work_ = kv::MemoryDc(skin);
+    workBitmap_ = kv::Bitmap(CreateCompatibleBitmap(skin, std::max(geometry_.BandWidth(), 1), std::max(geometry_.peakHeight, 1)));
+    if (work_ && workBitmap_) workSelected_ = kv::Selection(work_.get(), workBitmap_.get());
+    if (!workSelected_) work_.reset();
+  }
+  Refresh();
 }
 
 void SpectrumView::Apply(const SpectrumActions& a) {
@@ -76,14 +89,14 @@ bool SpectrumView::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* r
     case WM_TIMER:
       if (Timers().Is(wParam, this, kRefreshTimer)) {
         Apply(state_.Tick(info_));
-        Controls().Invalidate(*this);
+        Refresh();
       }
       return false;
     case WM_LBUTTONDOWN: {
       if (!MouseInside()) return false;
       Apply(state_.Click());
       KvIniSetDword(Names().section, kSpModeKey, static_cast<uint32_t>(state_.mode()));
-      Controls().Invalidate(*this);
+      Refresh();
       return true;
     }
     case engine::kNotifyAdvanced:
@@ -94,70 +107,85 @@ bool SpectrumView::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* r
   }
 }
 
-void SpectrumView::Paint(HDC dc) {
+void SpectrumView::Refresh() {
+  const SpectrumChange change = picture_.Update(state_, geometry_);
+  if (!change.Any()) return;
   const HDC skin = Module().skinDc();
-  if (!skin) return;
+  if (back_ && skin) Draw(back_.get(), skin, change.whole);
+  if (change.whole) {
+    Controls().Invalidate(*this);
+    return;
+  }
+  const bool bars = state_.mode() == SpectrumMode::kBarsAndPeaks || state_.mode() == SpectrumMode::kBars;
+  const int left = bars ? geometry_.spLeft : geometry_.waLeft, cell = bars ? geometry_.BandWidth() : 1;
+  Controls().Invalidate(*this, RECT{left + change.first * cell, 0, left + change.last * cell, height});
+}
+
+void SpectrumView::Paint(HDC dc) {
+  if (state_.mode() == SpectrumMode::kOff) return;  // the main window's background shows through
+  if (back_) {
+    BitBlt(dc, 0, 0, width, height, back_.get(), 0, 0, SRCCOPY);
+    return;
+  }
+  if (const HDC skin = Module().skinDc()) Draw(dc, skin, true);
+}
+
+void SpectrumView::Draw(HDC dc, HDC skin, bool whole) const {
   switch (state_.mode()) {
     case SpectrumMode::kBarsAndPeaks:
     case SpectrumMode::kBars:
-      PaintBars(dc, skin);
+      DrawBars(dc, skin, whole);
       break;
     case SpectrumMode::kWaveform:
     case SpectrumMode::kHistory:
-      PaintWave(dc, skin);
+      DrawWave(dc, skin, whole);
       break;
     case SpectrumMode::kOff:
-      break;  // the main window's background shows through
+      break;
   }
 }
 
-void SpectrumView::PaintBars(HDC dc, HDC skin) const {
-  const SpectrumModel& m = state_.model();
+// A band drawn again starts from its column of the unlit picture.
+void SpectrumView::DrawBars(HDC dc, HDC skin, bool whole) const {
   const SpectrumGeometry& g = geometry_;
-  if (!m.levels()) return;
   const int w = g.width, h = g.height, bandWidth = g.BandWidth();
-  BitBlt(dc, 0, 0, w, h, skin, imageX_, imageY_, SRCCOPY);
-  const int litY = imageY_ + h;
-  for (int i = 0; i < m.bands(); ++i) {
+  if (whole) BitBlt(dc, 0, 0, w, h, skin, imageX_, imageY_, SRCCOPY);
+  const int litY = imageY_ + h, stripY = imageY_ + 2 * h;
+  for (int i = 0; i < picture_.cells(); ++i) {
+    if (!whole && !picture_.changed(i)) continue;
+    const SpectrumCell& c = picture_.cell(i);
     const int left = g.spLeft + i * bandWidth;
-    const int bar = g.BarHeight(m.levels()[i]);
-    if (bar > 0) BitBlt(dc, left, g.Baseline() - bar, bandWidth, bar, skin, imageX_ + left, litY + g.Baseline() - bar, SRCCOPY);
-  }
-  if (state_.mode() != SpectrumMode::kBarsAndPeaks || !m.peaks()) return;
-  const int stripY = imageY_ + 2 * h;
-  for (int i = 0; i < m.bands(); ++i) {
-    const int left = g.spLeft + i * bandWidth;
-    const int top = g.Baseline() - g.PeakLift(m.peaks()[i]);
-    const POINT source = peakBg_ ? POINT{imageX_ + left, litY + top} : POINT{imageX_ + left, stripY};
+    if (!whole) BitBlt(dc, left, 0, bandWidth, h, skin, imageX_ + left, imageY_, SRCCOPY);
+    if (c.height > 0) BitBlt(dc, left, c.top, bandWidth, c.height, skin, imageX_ + left, litY + c.top, SRCCOPY);
+    if (c.marker < 0) continue;
+    const POINT source = peakBg_ ? POINT{imageX_ + left, litY + c.marker} : POINT{imageX_ + left, stripY};
     if (!peakMask_) {
-      BitBlt(dc, left, top, bandWidth, g.peakHeight, skin, source.x, source.y, SRCCOPY);
+      BitBlt(dc, left, c.marker, bandWidth, g.peakHeight, skin, source.x, source.y, SRCCOPY);
       continue;
     }
     // The masked copy draws at the origin: move the origin to the marker.
     POINT old{};
-    OffsetViewportOrgEx(dc, left, top, &old);
-    DrawSkinImage(dc, skin, bandWidth, g.peakHeight, source.x, source.y, POINT{imageX_ + w + left, stripY});
+    OffsetViewportOrgEx(dc, left, c.marker, &old);
+    const POINT mask{imageX_ + w + left, stripY};
+    if (work_)
+      DrawSkinImage(dc, skin, work_.get(), bandWidth, g.peakHeight, source.x, source.y, mask);
+    else
+      DrawSkinImage(dc, skin, bandWidth, g.peakHeight, source.x, source.y, mask);
     SetViewportOrgEx(dc, old.x, old.y, nullptr);
   }
 }
 
-void SpectrumView::PaintWave(HDC dc, HDC skin) const {
-  const SpectrumModel& m = state_.model();
+void SpectrumView::DrawWave(HDC dc, HDC skin, bool whole) const {
   const SpectrumGeometry& g = geometry_;
-  if (!m.history()) return;
   const int w = g.width, h = g.height;
-  BitBlt(dc, 0, 0, w, h, skin, imageX_ + w, imageY_, SRCCOPY);
-  const int traceX = imageX_ + w + g.waLeft, traceY = imageY_ + h;
-  const int centre = g.WaveCentre();
-  for (int col = 0; col < m.waveWidth(); ++col) {
-    const uint8_t v = m.history()[col];
-    if (state_.mode() == SpectrumMode::kWaveform) {
-      const int row = centre - g.WaveOffset(v);
-      BitBlt(dc, g.waLeft + col, row, 1, 1, skin, traceX + col, traceY + row, SRCCOPY);
-    } else {
-      const int a = g.HistoryOffset(v);
-      BitBlt(dc, g.waLeft + col, centre - a, 1, 2 * a + 1, skin, traceX + col, traceY + centre - a, SRCCOPY);
-    }
+  const int backgroundX = imageX_ + w, traceY = imageY_ + h;
+  if (whole) BitBlt(dc, 0, 0, w, h, skin, backgroundX, imageY_, SRCCOPY);
+  for (int col = 0; col < picture_.cells(); ++col) {
+    if (!whole && !picture_.changed(col)) continue;
+    const SpectrumCell& c = picture_.cell(col);
+    const int x = g.waLeft + col;
+    if (!whole) BitBlt(dc, x, 0, 1, h, skin, backgroundX + x, imageY_, SRCCOPY);
+    BitBlt(dc, x, c.top, 1, c.height, skin, backgroundX + x, traceY + c.top, SRCCOPY);
   }
 }
 

@@ -237,5 +237,55 @@ TEST(SpectrumView, OffFromTheStartNeitherRequestsNorRuns) {
   EXPECT_FALSE(view.Tick(nullptr).stopTimer);  // engaged: a stray tick changes nothing
 }
 
+TEST(SpectrumPicture, RedrawsTheCellsThatMovedAndNothingWhenNoneDid) {
+  SpectrumGeometry g;
+  g.width = 40, g.height = 60, g.peakHeight = 2, g.spTop = 2, g.spBottom = 2, g.bands = 4;
+  // Band 2 alone at a level: one bar pixel is 255 / 56 levels, so 202 and
+  // 203 both draw 44 rows.
+  auto band2 = [](uint8_t level) {
+    Info info;
+    for (int k = BandStart(2, 4); k < BandStart(3, 4); ++k) info.spectrumLeft()[k + 4] = level;
+    return info;
+  };
+  SpectrumViewState view(Rate(50), 4, 40);
+  view.Create(true);
+  SpectrumPicture picture(4, 40);
+  auto tick = [&](const Info& info) {
+    view.Tick(info.bytes.data());
+    return picture.Update(view, g);
+  };
+
+  SpectrumChange c = picture.Update(view, g);
+  EXPECT_TRUE(c.whole);
+  EXPECT_EQ(c.last, 4);
+  EXPECT_FALSE(tick(Info{}).Any()) << "silence on silence";
+
+  c = tick(band2(202));
+  EXPECT_FALSE(c.whole);
+  EXPECT_EQ(c.first, 2);
+  EXPECT_EQ(c.last, 3);
+  EXPECT_TRUE(picture.changed(2));
+  EXPECT_EQ(picture.cell(2), (SpectrumCell{14, 44, 14}));
+  EXPECT_FALSE(tick(band2(203)).Any()) << "a rise within one pixel";
+
+  view.Click();  // bars without peaks: another picture
+  c = picture.Update(view, g);
+  EXPECT_TRUE(c.whole);
+  EXPECT_EQ(picture.cell(2).marker, -1);
+
+  view.Click();  // the waveform: one cell per column
+  c = picture.Update(view, g);
+  EXPECT_TRUE(c.whole);
+  EXPECT_EQ(c.last, 40);
+  EXPECT_FALSE(tick(Info{}).Any());
+
+  view.Click();
+  view.Click();  // off: the whole view once (the background shows), then nothing
+  c = picture.Update(view, g);
+  EXPECT_TRUE(c.whole);
+  EXPECT_EQ(c.last, 0);
+  EXPECT_FALSE(picture.Update(view, g).Any());
+}
+
 }  // namespace
 }  // namespace vrx
