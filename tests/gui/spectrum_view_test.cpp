@@ -172,7 +172,7 @@ GUI_SCENARIO(SpectrumView, TheEnginesSineLiftsItsBandAndDiesDownWhenAdvancedGoes
   // the module loads: only one file's record is shared.
   const std::string folder = gui::Install();
   ASSERT_TRUE(CopyFileA((wintest::InstallFolder() + "KvEngine.exe").c_str(), (folder + "KvEngine.exe").c_str(), FALSE));
-  enginetest::EngineProcess engine("", folder);
+  enginetest::EngineProcess engine({}, folder);
   ASSERT_TRUE(engine.window());
   ASSERT_EQ(engine.Send(engine::kGetAdvanced), 1);
   Run run;

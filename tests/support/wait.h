@@ -17,4 +17,22 @@ bool WaitUntil(Pred pred, DWORD timeoutMs = 5000) {
   return true;
 }
 
+// As WaitUntil, dispatching this thread's messages meanwhile: for a test
+// whose own windows must receive what it waits for. The queue is emptied
+// before each look.
+template <class Pred>
+bool PumpUntil(Pred pred, DWORD timeoutMs = 5000) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    if (pred()) return true;
+    if (GetTickCount() - start > timeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
 }  // namespace wintest

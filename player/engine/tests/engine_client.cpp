@@ -4,8 +4,8 @@
 
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
+#include "tests/support/wait.h"
 #include "tests/support/windows_found.h"
-#include "tests/support/wintest.h"
 
 namespace enginetest {
 namespace {
@@ -20,43 +20,31 @@ std::map<HWND, RecordingWindow*>& Windows() {
 
 }  // namespace
 
-EngineProcess::EngineProcess(const std::string& arguments, const std::string& folder) {
-  const std::string exe = (folder.empty() ? wintest::InstallFolder() : folder) + "KvEngine.exe";
-  std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
-  CloseHandle(pi.hThread);
-  process_ = pi.hProcess;
-  id_ = pi.dwProcessId;
+EngineProcess::EngineProcess(const std::vector<std::string>& args, const std::string& folder)
+    : process_((folder.empty() ? wintest::InstallFolder() : folder) + "KvEngine.exe", args) {
+  if (!process_.started()) return;
   // Found by its process, so that no other window of the class is mistaken for it.
-  PumpUntil(
+  wintest::PumpUntil(
       [&] {
-        window_ = wintest::ProcessWindow(id_, engine::kWindowClass, false);
-        return window_ != nullptr || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+        window_ = wintest::ProcessWindow(process_.id(), engine::kWindowClass, false);
+        return window_ != nullptr || !running();
       },
       kStartMs);
 }
 
 EngineProcess::~EngineProcess() {
-  if (!process_) return;
-  if (Exit() < 0) {
-    TerminateProcess(process_, 99);
-    WaitForSingleObject(process_, kExitMs);
-  }
-  CloseHandle(process_);
+  if (Exit() < 0) process_.Wait(0);  // ends it
 }
 
-bool EngineProcess::running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+bool EngineProcess::running() const {
+  return process_.started() && WaitForSingleObject(process_.handle(), 0) == WAIT_TIMEOUT;
+}
 
 int EngineProcess::Exit() {
-  if (!process_) return -1;
+  if (!process_.started()) return -1;
   if (window_) PostMessageA(window_, engine::kExit, 0, 0);
-  if (!PumpUntil([&] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, kExitMs)) return -1;
-  DWORD code = 0;
-  GetExitCodeProcess(process_, &code);
-  return static_cast<int>(code);
+  if (!wintest::PumpUntil([&] { return !running(); }, kExitMs)) return -1;
+  return process_.Wait(0);
 }
 
 LRESULT EngineProcess::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
@@ -98,24 +86,6 @@ bool RecordingWindow::Got(UINT msg, WPARAM wParam) const {
   for (const Received& r : received_)
     if (r.msg == msg && r.wParam == wParam) return true;
   return false;
-}
-
-bool PumpUntil(const std::function<bool()>& test, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (test()) return true;
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-}
-
-void PumpFor(DWORD ms) {
-  PumpUntil([] { return false; }, ms);
 }
 
 void StoreStations(const std::vector<StationInfo>& stations) {

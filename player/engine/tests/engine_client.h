@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "host/records.h"
+#include "tests/support/wintest.h"
 
 namespace enginetest {
 
@@ -22,7 +22,7 @@ class EngineProcess {
   // Runs KvEngine.exe of `folder` (empty: the install folder), whose
   // plug-ins it loads; a viewer shares a plug-in's record only with an
   // engine that loaded the same file.
-  explicit EngineProcess(const std::string& arguments = "", const std::string& folder = "");
+  explicit EngineProcess(const std::vector<std::string>& args = {}, const std::string& folder = "");
   ~EngineProcess();  // asks the engine to exit, and ends it if it does not
   EngineProcess(const EngineProcess&) = delete;
   EngineProcess& operator=(const EngineProcess&) = delete;
@@ -35,8 +35,7 @@ class EngineProcess {
   void Post(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
  private:
-  HANDLE process_ = nullptr;
-  DWORD id_ = 0;
+  wintest::Process process_;
   HWND window_ = nullptr;
 };
 
@@ -59,10 +58,6 @@ class RecordingWindow {
   HWND hwnd_ = nullptr;
   std::vector<Received> received_;
 };
-
-// Pumps this thread's messages until the test holds or the time is up.
-bool PumpUntil(const std::function<bool()>& test, DWORD timeoutMs = 5000);
-void PumpFor(DWORD ms);
 
 // Stores a station list in the settings in its stored form.
 void StoreStations(const std::vector<StationInfo>& stations);

@@ -3,6 +3,7 @@
 // statistics, and equalizer gains heard in the recorded sound.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -15,14 +16,14 @@
 #include "player/engine/tests/engine_client.h"
 #include "player/engine/tests/test_stations.h"
 #include "player/engine/wav_file.h"
+#include "tests/support/wait.h"
 #include "tests/support/wintest.h"
 
 namespace {
 
 using namespace engine;
 using enginetest::EngineProcess;
-using enginetest::PumpFor;
-using enginetest::PumpUntil;
+using wintest::PumpUntil;
 
 class Viewer {
  public:
@@ -58,6 +59,8 @@ std::vector<uint8_t> Rows(const PrismoShared* p) {
   return {bytes, bytes + sizeof p->info};
 }
 
+const std::vector<uint8_t> kBlankRows(sizeof(PrismoInfo), 0);
+
 TEST_F(KvEnginePlugins, TheAnalyzersRowsMoveWhileAViewerAsks) {
   Viewer prismo("Prismo.dll");
   auto* shared = prismo.Record<PrismoShared>("GetPrismo");
@@ -65,38 +68,43 @@ TEST_F(KvEnginePlugins, TheAnalyzersRowsMoveWhileAViewerAsks) {
   EngineProcess engine;
   ASSERT_TRUE(engine.window());
   shared->request = 1;
-  ASSERT_TRUE(PumpUntil([&] { return Rows(shared) != std::vector<uint8_t>(sizeof(PrismoInfo), 0); }, 10000));
+  ASSERT_TRUE(PumpUntil([&] { return Rows(shared) != kBlankRows; }, 10000));
   std::vector<uint8_t> before = Rows(shared);
   EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != before; }, 5000)) << "the rows follow the sound";
 
-  // Advanced functions off: the engine stops feeding and the rows stand.
+  // Advanced functions off: the engine stops using the analyzer, which blanks
+  // its rows as it is released.
   engine.Send(kSetAdvanced, 0);
-  PumpFor(800);
-  before = Rows(shared);
-  PumpFor(800);
-  EXPECT_EQ(Rows(shared), before);
+  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) == kBlankRows; }, 5000));
   engine.Send(kSetAdvanced, 1);
-  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != before; }, 5000)) << "and it starts again";
+  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != kBlankRows; }, 5000)) << "and it starts again";
   shared->request = 0;
 }
 
 TEST_F(KvEnginePlugins, AChangedFilterListIsLoadedWhileRunning) {
-  enginetest::StoreFilters({});
+  enginetest::StoreFilters({"Tonal10.dll"});
   Viewer prismo("Prismo.dll");
+  Viewer tonal("Tonal10.dll");
   auto* shared = prismo.Record<PrismoShared>("GetPrismo");
+  auto* levels = tonal.Record<EqSoundInfo>("GetEqSoundInfo");
   ASSERT_NE(shared, nullptr);
+  ASSERT_NE(levels, nullptr);
   std::memset(&shared->info, 0, sizeof shared->info);
+  std::memset(levels, 0, sizeof *levels);
   shared->request = 1;
   EngineProcess engine;
   ASSERT_TRUE(engine.window());
   enginetest::RecordingWindow module;
   engine.Send(kRegisterWindow, reinterpret_cast<WPARAM>(module.hwnd()), 1);
-  PumpFor(1000);
-  EXPECT_EQ(Rows(shared), std::vector<uint8_t>(sizeof(PrismoInfo), 0)) << "no analyzer in the list";
+  // The equalizer's moving levels show blocks going through the list's filters.
+  ASSERT_TRUE(PumpUntil([&] { return levels->left.peak > 0; }, 10000));
+  const int32_t first = levels->left.average;
+  ASSERT_TRUE(PumpUntil([&] { return levels->left.average != first; }, 5000));
+  EXPECT_EQ(Rows(shared), kBlankRows) << "no analyzer in the list";
 
   enginetest::StoreFilters({"Prismo.dll", "NoSuchFilter.dll", "KvIni.dll"});
   EXPECT_TRUE(PumpUntil([&] { return module.Got(kSettingsChanged, 0); }));
-  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != std::vector<uint8_t>(sizeof(PrismoInfo), 0); }, 10000))
+  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != kBlankRows; }, 10000))
       << "the analyzer joins; files that are no filters are left out";
   EXPECT_EQ(engine.Send(kGetFrequency), 101'700'000);
   shared->request = 0;
@@ -133,16 +141,20 @@ TEST_F(KvEnginePlugins, TheEqualizersStatisticsAndGainsActOnTheSound) {
   const int32_t first = levels->left.average;
   EXPECT_TRUE(PumpUntil([&] { return levels->left.average != first; }, 5000));
 
+  // The levels are measured from what the equalizer gives out.
+  const auto peak = [&] { return std::max(levels->left.peak, levels->right.peak); };
+  const int32_t loud = peak();
+
   // The viewer sets gains straight into the shared record, as the panel does.
   for (EqChannelSettings* ch : {&eq->left, &eq->right}) {
     ch->disable = 0;
     ch->amp = 0;
     for (int32_t& g : ch->gain) g = -100;
   }
-  PumpFor(300);
+  ASSERT_TRUE(PumpUntil([&] { return peak() < loud / 4; })) << "the gains are taken";
   const auto quiet = RecordASecond(engine, wintest::TempFolder() + "quiet.wav");
   for (EqChannelSettings* ch : {&eq->left, &eq->right}) ch->disable = 1;
-  PumpFor(300);
+  ASSERT_TRUE(PumpUntil([&] { return peak() >= loud / 4; })) << "the equalizer is passed by";
   const auto plain = RecordASecond(engine, wintest::TempFolder() + "plain.wav");
   ASSERT_FALSE(quiet.empty());
   ASSERT_FALSE(plain.empty());

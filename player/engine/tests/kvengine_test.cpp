@@ -16,15 +16,15 @@
 #include "player/engine/tests/engine_client.h"
 #include "player/engine/tests/test_stations.h"
 #include "player/engine/wav_file.h"
+#include "tests/support/wait.h"
 #include "tests/support/wintest.h"
 
 namespace {
 
 using namespace engine;
 using enginetest::EngineProcess;
-using enginetest::PumpFor;
-using enginetest::PumpUntil;
 using enginetest::RecordingWindow;
+using wintest::PumpUntil;
 
 const DWORD kPid = GetCurrentProcessId();
 
@@ -134,9 +134,9 @@ TEST_F(KvEngine, QueriesCommandsAndNotificationsReachEveryRegisteredWindow) {
   // Unregistered, a window hears nothing more; the other still does.
   ASSERT_EQ(engine.Send(kRegisterWindow, reinterpret_cast<WPARAM>(b.hwnd()), 0), 1);
   b.received().clear();
-  engine.Post(kTune, 99'000'000);
+  // Answered, the engine has posted every notification of the change.
+  ASSERT_EQ(engine.Send(kTune, 99'000'000), 1);
   EXPECT_TRUE(PumpUntil([&] { return a.Got(kNotifyFrequency, 99'000'000); }));
-  PumpFor(200);
   EXPECT_EQ(b.Last(kNotifyFrequency), -1);
 
   // The equalizer's message goes round to every module.
@@ -275,7 +275,7 @@ WINTEST_CHILD(RegisterAndVanish) {
   RecordingWindow w;
   if (SendMessageA(engineWindow, kRegisterWindow, reinterpret_cast<WPARAM>(w.hwnd()), 1) != 1) return 1;
   PostMessageA(engineWindow, kTune, 88'000'000, 0);
-  PumpFor(100);
+  CHILD_CHECK(PumpUntil([&] { return w.Got(kNotifyFrequency, 88'000'000); }));
   ExitProcess(0);  // no unregistering, no window destruction
 }
 
@@ -367,7 +367,7 @@ TEST_F(KvEngine, AWavSourceIsRecordedSampleForSample) {
   ASSERT_TRUE(wintest::WriteFileBytes(wav, file.data(), file.size()));
   KvIniSetString("KvSave", "FileName", (wintest::TempFolder() + "exact.wav").c_str());
 
-  EngineProcess engine("\"" + wav + "\"");
+  EngineProcess engine({wav});
   ASSERT_TRUE(engine.window());
   ASSERT_EQ(engine.Send(kSetRecording, 1), 1);
   PumpUntil([&] { return engine.Send(kGetRecordDuration) >= 1; });
@@ -439,7 +439,7 @@ TEST_F(KvEngine, BadSourceFilesFallBackToTheGeneratedProgramme) {
   cut.resize(30);  // ends inside the format chunk
   ASSERT_TRUE(wintest::WriteFileBytes(bad, cut.data(), cut.size()));
   for (const std::string& arg : {bad, wintest::TempFolder() + "missing.wav"}) {
-    EngineProcess engine("\"" + arg + "\"");
+    EngineProcess engine({arg});
     ASSERT_TRUE(engine.window()) << arg;
     EXPECT_EQ(engine.Send(kGetFrequency), 95'000'000);
     EXPECT_EQ(engine.Exit(), 0);
@@ -479,13 +479,13 @@ TEST_F(KvEngine, AStartingEngineTellsRunningGraphicModules) {
   const UINT started = RegisterWindowMessageA(kEngineStartedName);
   EngineProcess engine;
   ASSERT_TRUE(engine.window());
+  // Answering, the engine is past its start and all it posted there.
+  EXPECT_EQ(engine.Send(kGetFrequency), 95'000'000);
   EXPECT_TRUE(PumpUntil([&] { return module.Last(started) >= 0; }));
-  PumpFor(100);
   EXPECT_EQ(other.Last(started), -1);
 
   EngineProcess second;
   EXPECT_EQ(second.window(), nullptr) << "one engine at a time";
-  EXPECT_EQ(engine.Send(kGetFrequency), 95'000'000);
 }
 
 }  // namespace
