@@ -141,6 +141,9 @@ std::string TempFolder() {
     char base[MAX_PATH + 1] = {};
     GetTempPathA(MAX_PATH, base);
     std::string path = std::string(base) + "tavrin-" + std::to_string(GetCurrentProcessId()) + "\\";
+    // Wine reuses process ids: a folder of this name left by a process that
+    // died before it could clean up is stale, never another live test's.
+    DeleteFolder(path.substr(0, path.size() - 1));
     CreateDirectoryA(path.c_str(), nullptr);
     g_temp.path = path;
   }
