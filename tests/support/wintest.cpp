@@ -140,10 +140,10 @@ std::string TempFolder() {
   if (g_temp.path.empty()) {
     char base[MAX_PATH + 1] = {};
     GetTempPathA(MAX_PATH, base);
-    std::string path = std::string(base) + "tavrin-" + std::to_string(GetCurrentProcessId()) + "\\";
-    // Wine reuses process ids: a folder of this name left by a process that
-    // died before it could clean up is stale, never another live test's.
-    DeleteFolder(path.substr(0, path.size() - 1));
+    // Wine reuses process ids, and a folder left by a process that could not
+    // clean up must not leak into a later one: the start time makes it new.
+    std::string path = std::string(base) + "tavrin-" + std::to_string(GetCurrentProcessId()) + "-" +
+                       std::to_string(GetTickCount64()) + "\\";
     CreateDirectoryA(path.c_str(), nullptr);
     g_temp.path = path;
   }

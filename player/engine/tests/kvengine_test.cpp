@@ -324,7 +324,7 @@ TEST_F(KvEngine, RecordingWritesAWavFileOfTheReportedLength) {
 // nor the one made a moment before under the same name.
 TEST_F(KvEngine, RecordingsNeverOverwriteAFile) {
   const std::string folder = wintest::TempFolder() + "same\\";
-  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder << " error " << GetLastError();
   const std::string kept = folder + "take.wav";
   ASSERT_TRUE(wintest::WriteFileBytes(kept, "mine", 4));
   KvIniSetString("KvSave", "FileName", kept.c_str());
