@@ -89,6 +89,7 @@ struct AuxButton {
   Picture normalImage, hotImage, disabledImage, normalMask, hotMask;
   bool normalTried = false, hotTried = false, disabledTried = false;
   HWND button = nullptr;
+  WNDPROC previous = nullptr;  // the procedure the control had
   bool captured = false;
   bool hover = false;
   bool pressed = false;
@@ -182,16 +183,26 @@ struct AuxButton {
   }
 };
 
-// The standard button procedure, taken from the first button subclassed.
-WNDPROC g_buttonProc = nullptr;
+// Each button's object, in a property of its own so the control's
+// GWLP_USERDATA stays its owner's and a transparent control keeps its own.
+constexpr char kButtonObject[] = "KvAuxButton";
 
-AuxButton* ButtonOf(HWND control) { return reinterpret_cast<AuxButton*>(GetWindowLongPtrA(control, GWLP_USERDATA)); }
+AuxButton* ButtonOf(HWND control) { return static_cast<AuxButton*>(GetPropA(control, kButtonObject)); }
 
 LRESULT CALLBACK ButtonProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   AuxButton* b = ButtonOf(control);
-  if (b == nullptr) return CallWindowProcA(g_buttonProc, control, message, wParam, lParam);
+  if (b == nullptr) return DefWindowProcA(control, message, wParam, lParam);
+  const WNDPROC previous = b->previous;
+  if (message == WM_NCDESTROY) {
+    // The control's own procedure gets its last message as its own.
+    if (GetWindowLongPtrA(control, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ButtonProc))
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    RemovePropA(control, kButtonObject);
+    delete b;
+    return CallWindowProcA(previous, control, message, wParam, lParam);
+  }
   LRESULT result = 0;
-  if (message != WM_PAINT) result = CallWindowProcA(g_buttonProc, control, message, wParam, lParam);
+  if (message != WM_PAINT) result = CallWindowProcA(previous, control, message, wParam, lParam);
   b = ButtonOf(control);  // the standard procedure may have destroyed it meanwhile
   if (b == nullptr) return result;
   switch (message) {
@@ -219,11 +230,6 @@ LRESULT CALLBACK ButtonProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
       break;
     case WM_MOUSEMOVE:
       b->MouseMoved(lParam);
-      break;
-    case WM_DESTROY:
-      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_buttonProc));
-      SetWindowLongPtrA(control, GWLP_USERDATA, 0);
-      delete b;
       break;
     default:
       break;
@@ -259,20 +265,19 @@ KV_EXTERN_C KvBool KV_CALL KvAuxButton(HWND dialog, int control, HINSTANCE modul
     if (button == nullptr) return 0;
     auto b = std::make_unique<AuxButton>(button, module, hotImage, normalImage);
     // Made a bitmap button again: the new pictures replace the old.
-    if (GetWindowLongPtrA(button, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&ButtonProc)) {
-      delete ButtonOf(button);
-      SetWindowLongPtrA(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(b.release()));
+    if (AuxButton* old = ButtonOf(button)) {
+      b->previous = old->previous;
+      SetPropA(button, kButtonObject, b.release());
+      delete old;
       return 1;
     }
-    SetWindowLongPtrA(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(b.get()));
+    b->previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(button, GWLP_WNDPROC));
+    if (b->previous == nullptr || !SetPropA(button, kButtonObject, b.get())) return 0;
     SetLastError(0);
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonProc)));
-    if (previous == nullptr && GetLastError() != 0) {
-      SetWindowLongPtrA(button, GWLP_USERDATA, 0);
+    if (SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonProc)) == 0 && GetLastError() != 0) {
+      RemovePropA(button, kButtonObject);
       return 0;
     }
-    if (g_buttonProc == nullptr) g_buttonProc = previous;
     b.release();
     return 1;
   });

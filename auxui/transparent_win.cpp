@@ -12,13 +12,23 @@ namespace {
 
 constexpr int kClassNameChars = 16;
 
-// The procedure each subclassed window had, kept in its GWLP_USERDATA.
-LRESULT CallStored(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto stored = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  const LRESULT result = stored ? CallWindowProcA(stored, window, message, wParam, lParam)
-                                : DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_DESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  return result;
+// The procedure each subclassed window had, in a property of its own so the
+// window's GWLP_USERDATA stays its owner's and a bitmap button keeps its own.
+constexpr char kStoredProc[] = "KvAuxTransparentProc";
+
+WNDPROC StoredProc(HWND window) { return reinterpret_cast<WNDPROC>(GetPropA(window, kStoredProc)); }
+
+// The last message goes to the window's own procedure as its window
+// procedure again, so its cleanup (a dialog's font) runs.
+LRESULT CallStored(HWND window, WNDPROC self, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC stored = StoredProc(window);
+  if (message == WM_NCDESTROY) {
+    if (stored && GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(self))
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(stored));
+    RemovePropA(window, kStoredProc);
+  }
+  return stored ? CallWindowProcA(stored, window, message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
 }
 
 // "Static", "Button", or empty when the class cannot be read.
@@ -39,7 +49,7 @@ void RedrawUnder(HWND control) {
 }
 
 LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = CallStored(dialog, message, wParam, lParam);
+  const LRESULT result = CallStored(dialog, &DialogProc, message, wParam, lParam);
   if (message == WM_CTLCOLORSTATIC) {
     const auto control = reinterpret_cast<HWND>(lParam);
     if (ClassIs(control, "Static") || ClassIs(control, "Button") || ClassUnreadable(control)) {
@@ -51,7 +61,7 @@ LRESULT CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT CALLBACK CheckBoxProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = CallStored(control, message, wParam, lParam);
+  const LRESULT result = CallStored(control, &CheckBoxProc, message, wParam, lParam);
   if (message == WM_ENABLE) RedrawUnder(control);
   return result;
 }
@@ -83,20 +93,24 @@ LRESULT CALLBACK StaticProc(HWND control, UINT message, WPARAM wParam, LPARAM lP
   if (message == WM_PAINT) {
     RECT update{};
     const bool any = GetUpdateRect(control, &update, FALSE);
-    const LRESULT result = CallStored(control, message, wParam, lParam);
+    const LRESULT result = CallStored(control, &StaticProc, message, wParam, lParam);
     if (any) PaintOverBackground(control, update);
     return result;
   }
-  const LRESULT result = CallStored(control, message, wParam, lParam);
+  const LRESULT result = CallStored(control, &StaticProc, message, wParam, lParam);
   if (message == WM_SETTEXT) RedrawUnder(control);
   return result;
 }
 
 void Subclass(HWND window, WNDPROC proc) {
-  // Ours already: storing ourselves as the procedure to call would loop.
-  if (GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(proc)) return;
-  const LONG_PTR previous = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
-  SetWindowLongPtrA(window, GWLP_USERDATA, previous);
+  // Ours already: storing ourselves, or what subclassed us since, as the
+  // procedure to call would loop.
+  if (StoredProc(window) != nullptr) return;
+  const LONG_PTR current = GetWindowLongPtrA(window, GWLP_WNDPROC);
+  if (current == 0 || !SetPropA(window, kStoredProc, reinterpret_cast<HANDLE>(current))) return;
+  SetLastError(0);
+  if (SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)) == 0 && GetLastError() != 0)
+    RemovePropA(window, kStoredProc);
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ struct Rgb {
   double r = 0, g = 0, b = 0;  // 0..255
 };
 
+// A colour component as a byte, rounded.
+inline uint8_t Byte(double v) { return uint8_t(std::lround(std::clamp(v, 0.0, 255.0))); }
+
 inline Rgb Hex(uint32_t v) { return {double((v >> 16) & 0xFF), double((v >> 8) & 0xFF), double(v & 0xFF)}; }
 inline Rgb Mix(Rgb a, Rgb b, double t) {
   t = std::clamp(t, 0.0, 1.0);
@@ -145,7 +148,7 @@ class Canvas {
     for (uint32_t i = 0; i < 256; ++i) out[54 + i * 4] = out[55 + i * 4] = out[56 + i * 4] = uint8_t(i);
     for (int y = 0; y < h_; ++y)
       for (int x = 0; x < w_; ++x)
-        out[offset + size_t(y) * stride + x] = uint8_t(std::lround(std::clamp(Get(x, h_ - 1 - y).r, 0.0, 255.0)));
+        out[offset + size_t(y) * stride + x] = Byte(Get(x, h_ - 1 - y).r);
     return Save(path, out);
   }
 
@@ -158,9 +161,9 @@ class Canvas {
       for (int x = 0; x < w_; ++x) {
         const Rgb c = Get(x, h_ - 1 - y);
         uint8_t* p = &out[54 + size_t(y) * stride + size_t(x) * 3];
-        p[0] = uint8_t(std::lround(std::clamp(c.b, 0.0, 255.0)));
-        p[1] = uint8_t(std::lround(std::clamp(c.g, 0.0, 255.0)));
-        p[2] = uint8_t(std::lround(std::clamp(c.r, 0.0, 255.0)));
+        p[0] = Byte(c.b);
+        p[1] = Byte(c.g);
+        p[2] = Byte(c.r);
       }
     return Save(path, out);
   }

@@ -6,6 +6,7 @@
 #include "host/kv_ini.h"
 #include "host/settings.h"
 #include "wizard/frame_win.h"
+#include "wizard/page_rules.h"
 #include "wizard/pages_win.h"
 #include "wizard/resource_ids.h"
 
@@ -15,9 +16,6 @@ namespace {
 constexpr int kPageIndex = 4;
 constexpr char kFiltersSection[] = "KvFilters";
 constexpr char kBlockSizeKey[] = "BlockSize";
-// The Windows 95 family needs larger sound blocks.
-constexpr uint32_t kSmallestOldBlockSize = 2;
-constexpr uint32_t kOldBlockSize = 4;
 
 void SetTexts(HWND page) {
   SetDlgItemTextA(page, IDC_FINISH_TEXT, Text(kFinishText));
@@ -33,8 +31,8 @@ bool OnWindows95Family() {
 
 void Finish(HWND page) {
   if (OnWindows95Family()) {
-    const auto size = kv::ReadDword(kFiltersSection, kBlockSizeKey);
-    if (!size || *size <= kSmallestOldBlockSize) KvIniSetDword(kFiltersSection, kBlockSizeKey, kOldBlockSize);
+    if (const auto size = OldWindowsBlockSize(kv::ReadDword(kFiltersSection, kBlockSizeKey)))
+      KvIniSetDword(kFiltersSection, kBlockSizeKey, *size);
   }
   if (IsDlgButtonChecked(page, IDC_OPEN_SETTINGS) == BST_CHECKED) StartProgram("KvSetup.exe", 's');
   if (IsDlgButtonChecked(page, IDC_LAUNCH) == BST_CHECKED) StartProgram("KvEngine.exe", 0);

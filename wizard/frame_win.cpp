@@ -149,11 +149,6 @@ void SetHeaderTextsOf(int page) {
   SetWindowTextA(g_frame.subtitle, Text(kPages[page].subtitle));
 }
 
-INT_PTR Answer(HWND dialog, LRESULT result) {
-  SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
-  return TRUE;
-}
-
 INT_PTR PageTail(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int page) {
   if (message == WM_INITDIALOG && !g_frame.ready) SetUpFrame(dialog);
   if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == PSN_SETACTIVE) {

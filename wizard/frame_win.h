@@ -30,7 +30,4 @@ void OpenHelp(const char* topic);
 // Starts a program of the suite without waiting; switchChar 0 for none.
 void StartProgram(const char* program, char switchChar);
 
-// Answers a notification with a result, as a dialog procedure must.
-INT_PTR Answer(HWND dialog, LRESULT result);
-
 }  // namespace wizard

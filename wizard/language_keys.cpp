@@ -5,12 +5,9 @@
 namespace wizard {
 
 std::span<const LangText> AllTexts() {
-  static constexpr std::array kAll = {
-      kTitle,      kHdrWelcome,    kHdr2Welcome,    kHdrSound,  kHdr2Sound,   kHdrTuner,   kHdr2Tuner,
-      kHdrRecord,  kHdr2Record,    kHdrFinish,      kHdr2Finish, kFinishText, kOpenSettings, kLaunch,
-      kWelcome,    kLanguagePrompt, kDefaultLanguage, kFolderText, kBrowse,     kFolderNote, kFreeSpace,
-      kSelectFolder,
-  };
+#define WIZARD_TEXT_ENTRY(name, key, english) name,
+  static constexpr std::array kAll = {WIZARD_TEXTS(WIZARD_TEXT_ENTRY)};
+#undef WIZARD_TEXT_ENTRY
   return kAll;
 }
 

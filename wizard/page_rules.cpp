@@ -65,4 +65,11 @@ std::string CommandLine(std::string_view program, char switchChar) {
   return line;
 }
 
+std::optional<uint32_t> OldWindowsBlockSize(const std::optional<uint32_t>& stored) {
+  constexpr uint32_t kSmallest = 2;
+  constexpr uint32_t kRaisedTo = 4;
+  if (stored && *stored > kSmallest) return std::nullopt;
+  return kRaisedTo;
+}
+
 }  // namespace wizard

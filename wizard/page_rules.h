@@ -3,6 +3,7 @@
 // when the free space is computed again, and the command lines started.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ constexpr unsigned kBytesPerMegabyte = 1048576;
 constexpr unsigned long MegabytesOf(unsigned long long bytes) {
   return static_cast<unsigned long>(static_cast<unsigned>(bytes / kBytesPerMegabyte));
 }
+
+// The KvFilters/BlockSize the finish page stores on the Windows 95 family,
+// which needs larger sound blocks: 4 for a missing value or one of at most 2;
+// nothing (leave it) otherwise.
+std::optional<uint32_t> OldWindowsBlockSize(const std::optional<uint32_t>& stored);
 
 // The parameters of the help viewer: "\"<folder>KvHelp.chm::/<topic>\"", the
 // topic left out for "Content". `folder` ends with a backslash.

@@ -22,7 +22,8 @@ constexpr char kNameKey[] = "FileName";
 constexpr char kFormatKey[] = "Format";
 constexpr int kFolderChars = 260;
 constexpr int kPageIndex = 3;
-constexpr int kFreeTextChars = 256;
+// wsprintfA writes at most 1024 characters; the format comes from a language file.
+constexpr int kFreeTextChars = 1025;
 
 FreeSpaceRule g_freeSpace;
 

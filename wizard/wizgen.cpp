@@ -56,7 +56,7 @@ bool WriteIcon(const std::string& path, const Canvas& c, const Canvas& mask) {
       const Rgb p = c.Get(x, n - 1 - y);
       const bool opaque = mask.Get(x, n - 1 - y).r > 127;
       uint8_t* q = &out[h + 40 + (size_t(y) * n + x) * 4];
-      q[0] = uint8_t(p.b), q[1] = uint8_t(p.g), q[2] = uint8_t(p.r), q[3] = opaque ? 255 : 0;
+      q[0] = Byte(p.b), q[1] = Byte(p.g), q[2] = Byte(p.r), q[3] = opaque ? 255 : 0;
       if (!opaque) out[h + 40 + xorBytes + y * andStride + x / 8] |= uint8_t(0x80 >> (x % 8));
     }
   FILE* f = std::fopen(path.c_str(), "wb");

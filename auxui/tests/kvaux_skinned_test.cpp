@@ -230,7 +230,7 @@ TEST(KvAuxTransparent, SubclassesTheDialogOnceAndShowsTheBackgroundThroughALabel
   EXPECT_NE(subclassed, original);
   EXPECT_TRUE(library.Transparent(dialog.get(), 0));
   EXPECT_EQ(GetWindowLongPtrA(dialog.get(), GWLP_WNDPROC), subclassed);
-  EXPECT_EQ(GetWindowLongPtrA(dialog.get(), GWLP_USERDATA), original) << "the dialog's own procedure stays next";
+  EXPECT_EQ(GetWindowLongPtrA(dialog.get(), GWLP_USERDATA), 0) << "the caller's own data is left alone";
 
   EXPECT_TRUE(library.Transparent(dialog.get(), kLabelId));
   EXPECT_TRUE(library.Transparent(dialog.get(), kBoxId));
@@ -252,6 +252,18 @@ TEST(KvAuxTransparent, SubclassesTheDialogOnceAndShowsTheBackgroundThroughALabel
   EXPECT_GT(textPixels, 0) << "the text is drawn over the picture";
 }
 
+TEST(KvAuxTransparent, ClosedDialogStillDeletesItsFont) {
+  const KvAuxLibrary library;
+  ASSERT_TRUE(library.complete());
+  SkinnedDialog dialog(library, nullptr);
+  const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(dialog.get(), WM_GETFONT, 0, 0));
+  ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT)) << "a DS_SETFONT dialog makes its own font";
+  EXPECT_TRUE(library.Transparent(dialog.get(), kLabelId));
+  EXPECT_TRUE(library.Transparent(dialog.get(), kBoxId));
+  dialog.Close();
+  EXPECT_EQ(GetObjectType(font), 0u) << "the dialog's cleanup still ran";
+}
+
 TEST(KvAuxGdiObjects, NoneLeftWhenSkinnedDialogsClose) {
   const KvAuxLibrary probe("KvAuxProbe.dll");
   ASSERT_TRUE(probe.complete());
@@ -271,6 +283,20 @@ TEST(KvAuxGdiObjects, NoneLeftWhenSkinnedDialogsClose) {
     dialog.Close();
     EXPECT_EQ(live(), before) << "round " << round;
   }
+
+  // A bitmap button made transparent and then a bitmap button again keeps
+  // one set of pictures, deleted with it.
+  SkinnedDialog dialog(probe, nullptr);
+  const HWND button = dialog.item(kButtonId);
+  auto paint = [&] { RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); };
+  ASSERT_TRUE(probe.Button(dialog.get(), kButtonId, Self(), Resource(kHot), Resource(kNormal)));
+  paint();
+  ASSERT_TRUE(probe.Transparent(dialog.get(), kButtonId));
+  paint();
+  ASSERT_TRUE(probe.Button(dialog.get(), kButtonId, Self(), Resource(kHot), Resource(kNormal)));
+  paint();
+  dialog.Close();
+  EXPECT_EQ(live(), before) << "both uses of the button let go of their data";
 }
 
 }  // namespace

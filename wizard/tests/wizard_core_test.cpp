@@ -86,6 +86,13 @@ TEST(RecordFolderPage, OnlyDriveFoldersAreQueried) {
   EXPECT_EQ(MegabytesOf((1ull << 32) * kBytesPerMegabyte + 3 * kBytesPerMegabyte), 3ul);
 }
 
+TEST(FinishPage, OldWindowsRaisesAMissingOrSmallBlockSizeOnly) {
+  const struct {
+    std::optional<uint32_t> stored, written;
+  } rows[] = {{std::nullopt, 4u}, {0u, 4u}, {2u, 4u}, {3u, std::nullopt}, {4u, std::nullopt}, {16u, std::nullopt}};
+  for (const auto& row : rows) EXPECT_EQ(OldWindowsBlockSize(row.stored), row.written) << row.stored.value_or(-1);
+}
+
 TEST(Launchers, HelpParametersAndCommandLines) {
   EXPECT_EQ(HelpParameters("C:\\FM\\", "slines.html"), "\"C:\\FM\\KvHelp.chm::/slines.html\"");
   EXPECT_EQ(HelpParameters("C:\\FM\\", "Content"), "\"C:\\FM\\KvHelp.chm\"");

@@ -12,34 +12,18 @@
 #include <vector>
 
 #include "host/win_handle.h"
+#include "tests/support/wait.h"
+#include "tests/support/windows_found.h"
 #include "wizard/resource_ids.h"
 #include "wizard/wizard_layout.h"
 
 namespace {
 
 constexpr DWORD kPatienceMs = 20000;
-constexpr DWORD kLookMs = 20;
+constexpr char kSheetClass[] = "#32770";
 constexpr int kGermanEntry = 1;  // after the default entry, in a folder with German.lng only
 
-template <class Pred>
-bool Await(Pred pred) {
-  for (DWORD start = GetTickCount(); !pred(); Sleep(kLookMs))
-    if (GetTickCount() - start > kPatienceMs) return false;
-  return true;
-}
-
-struct Found {
-  DWORD process;
-  HWND sheet;
-};
-BOOL CALLBACK FindSheet(HWND window, LPARAM param) {
-  auto* f = reinterpret_cast<Found*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != f->process || !IsWindowVisible(window)) return TRUE;
-  f->sheet = window;
-  return FALSE;
-}
+bool Await(const auto& pred) { return wintest::WaitUntil(pred, kPatienceMs); }
 
 int PageIndex(HWND sheet) {
   const LRESULT page = SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0);
@@ -95,9 +79,8 @@ int main(int argc, char** argv) {
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, install.c_str(), &startup, &info))
     return 3;
   const kv::KernelHandle process(info.hProcess), thread(info.hThread);
-  Found found{info.dwProcessId, nullptr};
-  if (!Await([&] { return EnumWindows(FindSheet, reinterpret_cast<LPARAM>(&found)), found.sheet != nullptr; })) return 4;
-  const HWND sheet = found.sheet;
+  HWND sheet = nullptr;
+  if (!Await([&] { return (sheet = wintest::ProcessWindow(info.dwProcessId, kSheetClass)) != nullptr; })) return 4;
 
   bool ok = true;
   for (int page = 0; page < wizard::kPageCount; ++page) {
