@@ -54,14 +54,38 @@ SpectrumMode NextMode(SpectrumMode mode) {
   return static_cast<SpectrumMode>((static_cast<uint32_t>(mode) + 1) % kSpectrumModes);
 }
 
+// The reader lets a margin be negative or huge as long as the pair's sum is
+// below the size. Held to the view, margins give areas that lie inside it
+// and arithmetic that stays within int; pixels outside never show anyway.
+SpectrumGeometry GeometryOf(const skin::SkinSpectrumRecord& r) {
+  SpectrumGeometry g;
+  g.width = std::max(r.width, 0), g.height = std::max(r.height, 0);
+  const auto across = [&](int32_t margin) { return std::clamp(margin, 0, g.width); };
+  const auto down = [&](int32_t margin) { return std::clamp(margin, 0, g.height); };
+  g.peakHeight = down(r.peakHeight);
+  g.spTop = down(r.spTop), g.spBottom = down(r.spBottom), g.spLeft = across(r.spLeft), g.spRight = across(r.spRight);
+  g.waTop = down(r.waTop), g.waBottom = down(r.waBottom), g.waLeft = across(r.waLeft), g.waRight = across(r.waRight);
+  g.bands = std::clamp(r.bands, 1, kSpectrumMaxBands);
+  return g;
+}
+
+int SpectrumGeometry::BandWidth() const { return std::max(width - spLeft - spRight, 0) / bands; }
+
+int SpectrumGeometry::BarHeight(uint8_t level) const {
+  return static_cast<int>(int64_t{level} * std::max(BarRange(), 0) / 255);
+}
+
 int SpectrumGeometry::PeakLift(uint8_t peak) const { return std::max(BarHeight(peak), peakHeight); }
 
+// Under two rows the area has no row above its centre to reach.
+int SpectrumGeometry::WaveReach() const { return std::max(WaveHalf() - 1, 0); }
+
 int SpectrumGeometry::WaveOffset(uint8_t sample) const {
-  return (WaveHalf() - 1) * static_cast<int8_t>(sample) / 128;  // C++ division truncates toward zero
+  return static_cast<int>(int64_t{WaveReach()} * static_cast<int8_t>(sample) / 128);  // truncates toward zero
 }
 
 int SpectrumGeometry::HistoryOffset(uint8_t amplitude) const {
-  return (WaveHalf() - 1) * std::abs(int{static_cast<int8_t>(amplitude)}) / 128;
+  return static_cast<int>(int64_t{WaveReach()} * std::abs(int{static_cast<int8_t>(amplitude)}) / 128);
 }
 
 SpectrumModel::SpectrumModel(int bands, int waveWidth)
@@ -197,20 +221,19 @@ SpectrumCell SpectrumPicture::CellOf(const SpectrumViewState& state, const Spect
     case SpectrumMode::kBarsAndPeaks:
     case SpectrumMode::kBars: {
       const int bar = g.BarHeight(m.levels()[i]);
-      c.top = static_cast<int16_t>(g.Baseline() - bar);
-      c.height = static_cast<int16_t>(bar);
-      if (state.mode() == SpectrumMode::kBarsAndPeaks && m.peaks())
-        c.marker = static_cast<int16_t>(g.Baseline() - g.PeakLift(m.peaks()[i]));
+      c.top = g.Baseline() - bar;
+      c.height = bar;
+      if (state.mode() == SpectrumMode::kBarsAndPeaks && m.peaks()) c.marker = g.Baseline() - g.PeakLift(m.peaks()[i]);
       break;
     }
     case SpectrumMode::kWaveform:
-      c.top = static_cast<int16_t>(g.WaveCentre() - g.WaveOffset(m.history()[i]));
-      c.height = 1;
-      break;
     case SpectrumMode::kHistory: {
-      const int a = g.HistoryOffset(m.history()[i]);
-      c.top = static_cast<int16_t>(g.WaveCentre() - a);
-      c.height = static_cast<int16_t>(2 * a + 1);
+      // The centre row of an area one row high lies below it: no trace.
+      if (g.WaveHalf() == 0) break;
+      const bool wave = state.mode() == SpectrumMode::kWaveform;
+      const int a = wave ? g.WaveOffset(m.history()[i]) : g.HistoryOffset(m.history()[i]);
+      c.top = g.WaveCentre() - a;
+      c.height = wave ? 1 : 2 * a + 1;
       break;
     }
     case SpectrumMode::kOff:

@@ -12,13 +12,14 @@
 #include <cstdint>
 #include <memory>
 
+#include "graphic/core/skin_records.h"
 #include "host/settings_reader.h"
 
 namespace vrx {
 
 inline constexpr int kSpectrumRow = 576;          // bytes per analyzer row
 inline constexpr int kSpectrumInfoBytes = 4 * kSpectrumRow;
-inline constexpr int kSpectrumMaxBands = 60;
+using skin::kSpectrumMaxBands;
 
 enum class SpectrumMode : uint32_t {
   kBarsAndPeaks = 0,
@@ -49,6 +50,8 @@ inline constexpr char kSpRefreshKey[] = "SpRefresh";
 SpectrumMode NextMode(SpectrumMode mode);
 
 // Where things lie inside the view, from the skin's Spectrum record.
+// Built through GeometryOf, every margin and the marker's height lie within
+// the view, so no row or column below comes out of it.
 struct SpectrumGeometry {
   int width = 0, height = 0;
   int peakHeight = 0;
@@ -56,7 +59,7 @@ struct SpectrumGeometry {
   int waTop = 0, waBottom = 0, waLeft = 0, waRight = 0;
   int bands = 1;
 
-  int BandWidth() const { return (width - spLeft - spRight) / bands; }
+  int BandWidth() const;
   int BarRange() const { return height - spTop - spBottom; }
   int Baseline() const { return height - spBottom; }
   int WaveWidth() const { return width - waLeft - waRight; }
@@ -64,7 +67,7 @@ struct SpectrumGeometry {
   int WaveCentre() const { return height - waBottom - WaveHalf(); }
 
   // Pixel height of a bar at this level.
-  int BarHeight(uint8_t level) const { return level * BarRange() / 255; }
+  int BarHeight(uint8_t level) const;
   // Height of a peak marker's bottom above the baseline, at least the
   // marker's own height, so a marker at level 0 rests on the baseline.
   int PeakLift(uint8_t peak) const;
@@ -72,7 +75,9 @@ struct SpectrumGeometry {
   // in the history (both ways from the centre).
   int WaveOffset(uint8_t sample) const;
   int HistoryOffset(uint8_t amplitude) const;
+  int WaveReach() const;  // the most rows a trace reaches from the centre
 };
+SpectrumGeometry GeometryOf(const skin::SkinSpectrumRecord& record);
 
 // The state that one tick updates: levels, peaks and history, allocated
 // once. A tick allocates nothing and reads at most the rows' bytes.
@@ -144,9 +149,10 @@ class SpectrumViewState {
 
 // One band or column as drawn: the lit run (a bar, a trace pixel, an
 // amplitude span) as its top row and height, and the peak marker's top row
-// (-1: no marker).
+// (kNoMarker: none).
 struct SpectrumCell {
-  int16_t top = 0, height = 0, marker = -1;
+  static constexpr int kNoMarker = INT32_MIN;  // a marker's top may lie above the view
+  int top = 0, height = 0, marker = kNoMarker;
   bool operator==(const SpectrumCell&) const = default;
 };
 

@@ -18,15 +18,6 @@ constexpr UINT kRefreshTimer = 60;
 constexpr char kAnalyzerDll[] = "Prismo.dll";
 using AddressExport = void*(KV_CALL*)();
 
-SpectrumGeometry GeometryOf(const skin::SkinSpectrumRecord& r) {
-  SpectrumGeometry g;
-  g.width = r.width, g.height = r.height, g.peakHeight = r.peakHeight;
-  g.spTop = r.spTop, g.spBottom = r.spBottom, g.spLeft = r.spLeft, g.spRight = r.spRight;
-  g.waTop = r.waTop, g.waBottom = r.waBottom, g.waLeft = r.waLeft, g.waRight = r.waRight;
-  g.bands = r.bands;
-  return g;
-}
-
 bool AskEngaged() {
   const HWND engine = Module().engineWindow;
   return engine && SendMessageA(engine, engine::kGetAdvanced, 0, 0) != 0;
@@ -157,7 +148,7 @@ void SpectrumView::DrawBars(HDC dc, HDC skin, bool whole) const {
     const int left = g.spLeft + i * bandWidth;
     if (!whole) BitBlt(dc, left, 0, bandWidth, h, skin, imageX_ + left, imageY_, SRCCOPY);
     if (c.height > 0) BitBlt(dc, left, c.top, bandWidth, c.height, skin, imageX_ + left, litY + c.top, SRCCOPY);
-    if (c.marker < 0) continue;
+    if (c.marker == SpectrumCell::kNoMarker) continue;
     const POINT source = peakBg_ ? POINT{imageX_ + left, litY + c.marker} : POINT{imageX_ + left, stripY};
     if (!peakMask_) {
       BitBlt(dc, left, c.marker, bandWidth, g.peakHeight, skin, source.x, source.y, SRCCOPY);

@@ -25,6 +25,8 @@ bool CopyMatching(const std::string& from, const std::string& to, const char* pa
   return ok;
 }
 
+constexpr char kProbeDll[] = "VrxProbe.dll";
+
 std::string FileName(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
 std::string Prepare() {
@@ -41,6 +43,8 @@ std::string Prepare() {
     ok &= CopyMatching(source, target, "*.lng");
     ok &= CopyMatching(source + kSkinFolder + "\\", target + kSkinFolder + "\\", "*.*");
   }
+  // The test build of the module that counts its GDI objects, where built.
+  CopyFileA((wintest::ExeFolder() + kProbeDll).c_str(), (target + kProbeDll).c_str(), FALSE);
   // The modules only check that the engine's file is there; the recording
   // engine window of the test plays the engine.
   ok &= wintest::WriteFileText(target + kEngineFile, "MZ");

@@ -44,16 +44,19 @@ COLORREF SkinPixel(int x, int y) {
   const bool left = x < kViewW;
   if (py < kViewH) return left ? kBarsOff : kWaveBg;
   if (py < 2 * kViewH) return left ? kBarsLit : kTrace;
-  return left ? kPeak : RGB(255, 255, 255);  // the peak strip and its mask
+  if (left) return kPeak;  // the peak strip
+  return (x - kViewW) % kBandW == 0 ? RGB(255, 255, 255) : RGB(0, 0, 0);  // its mask: each band's first column
 }
 
-void UseSpectrumSkin() {
+// extraKeys: more lines of the Spectrum section.
+void UseSpectrumSkin(const std::string& extraKeys = "") {
   const std::string description =
       "[General]\nWidth=" + std::to_string(kW) + "\nHeight=" + std::to_string(kH) +
       "\n[Spectrum]\nWindowX=" + std::to_string(kViewX) + "\nWindowY=" + std::to_string(kViewY) +
       "\nControlX=0\nControlY=" + std::to_string(kH) + "\nControlWidth=" + std::to_string(kViewW) +
       "\nControlHeight=" + std::to_string(kViewH) + "\nPeakHeight=" + std::to_string(kPeakH) +
-      "\nSpTopHeight=2\nSpBottomHeight=2\nWaTopHeight=2\nWaBottomHeight=2\nBands=" + std::to_string(kBands) + "\n";
+      "\nSpTopHeight=2\nSpBottomHeight=2\nWaTopHeight=2\nWaBottomHeight=2\nBands=" + std::to_string(kBands) + "\n" +
+      extraKeys;
   const std::string bitmap = gui::WriteSkin("spectrum", 2 * kViewW, kH + 2 * kViewH + kPeakH, SkinPixel, description);
   ASSERT_FALSE(bitmap.empty());
   KvIniSetString(kSection, "Skin", bitmap.c_str());
@@ -98,12 +101,12 @@ struct Run {
   // With the real engine already running.
   Run() { Start(); }
   // With the recording stand-in in the engine's place.
-  explicit Run(bool engaged) : standIn(std::make_unique<gui::EngineWindow>()) {
+  explicit Run(bool engaged, const char* dll = "Vrx.dll") : standIn(std::make_unique<gui::EngineWindow>()) {
     standIn->Answer(engine::kGetAdvanced, engaged ? 1 : 0);
-    Start();
+    Start(dll);
   }
-  void Start() {
-    module = std::make_unique<wintest::ModuleThread>("Vrx.dll");
+  void Start(const char* dll = "Vrx.dll") {
+    module = std::make_unique<wintest::ModuleThread>(dll);
     window = module->WaitWindow(kClass);
   }
   gui::Pixels View() const { return gui::CaptureClient(window); }
@@ -187,16 +190,15 @@ GUI_SCENARIO(SpectrumView, TheEnginesSineLiftsItsBandAndDiesDownWhenAdvancedGoes
     EXPECT_EQ(PeakLift(run, p, band), kPeakH) << "band " << band;  // resting on the baseline
   }
 
-  // Off in the engine: the analyzer's rows go blank, the bar drops at once,
-  // the marker falls 3 steps a tick behind it, then the timer stops.
+  // Off in the engine: the analyzer's rows go blank, the bar falls 20 levels
+  // a tick and the marker 3 behind it, then the timer stops.
   engine.Post(engine::kSetAdvanced, 0);
   std::vector<int> lifts;
   ASSERT_TRUE(wintest::WaitUntil([&] {
     const gui::Pixels now = run.View();
-    // A capture can fall between the window's background and the view's copy
-    // over it: no marker is seen then, and that reading is skipped.
     const int lift = PeakLift(run, now, kEngineSineBand);
-    if (BarHeight(run, now, kEngineSineBand) == 0 && lift >= 0) lifts.push_back(lift);
+    EXPECT_GE(lift, kPeakH) << "a capture without the marker";
+    if (BarHeight(run, now, kEngineSineBand) == 0) lifts.push_back(lift);
     return !lifts.empty() && lifts.back() == kPeakH;
   }));
   EXPECT_GT(lifts.front(), full / 2) << "the marker fell as fast as the bar";
@@ -249,6 +251,37 @@ GUI_SCENARIO(SpectrumView, ClicksCycleTheModesAndOffDrawsNothingAndStops) {
   ASSERT_TRUE(wintest::WaitUntil([&] { return kv::ReadDword(kSection, "SpMode", 9) == 0; }));
   EXPECT_TRUE(wintest::WaitUntil([&] { return BarHeight(run, run.View(), kSineBand) > 0; }));
   EXPECT_TRUE(run.Ticking());
+  run.module.reset();
+  run.standIn.reset();
+
+  // Markers through the mask (only each band's first column) and markers
+  // showing the lit bars; the build that counts its GDI objects holds no
+  // more of them after ticks that draw markers than before.
+  using LiveFn = long(__cdecl*)();
+  for (const bool mask : {true, false}) {
+    UseSpectrumSkin(mask ? "PeakMask=1\n" : "PeakBg=1\n");
+    Run again(true, "VrxProbe.dll");
+    ASSERT_NE(again.window, nullptr);
+    const auto live = reinterpret_cast<LiveFn>(GetProcAddress(again.module->dll(), "VrxLiveGdiObjects"));
+    ASSERT_NE(live, nullptr);
+    Feed(prismo, true);
+    const COLORREF lifted = mask ? kPeak : kBarsLit;
+    ASSERT_TRUE(wintest::WaitUntil([&] { return BarHeight(again, again.View(), kSineBand) > 2 * kPeakH; }));
+    const long before = live();
+    Feed(prismo, false);  // the marker falls tick by tick to the baseline
+    ASSERT_TRUE(wintest::WaitUntil([&] {
+      const gui::Pixels p = again.View();
+      return again.At(p, kSineBand * kBandW, kBaseline - kPeakH - 1) == kBarsOff &&
+             again.At(p, kSineBand * kBandW, kBaseline - 1) == lifted;
+    }));
+    EXPECT_EQ(live(), before);
+    const gui::Pixels p = again.View();
+    for (int band : {0, kSineBand, 59})
+      for (int y = kBaseline - kPeakH; y < kBaseline; ++y) {
+        EXPECT_EQ(again.At(p, band * kBandW, y), lifted) << "band " << band << ", row " << y;
+        EXPECT_EQ(again.At(p, band * kBandW + 1, y), mask ? kBarsOff : kBarsLit) << "band " << band << ", row " << y;
+      }
+  }
   prismo.cleanup();
 }
 

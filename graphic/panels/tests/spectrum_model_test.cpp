@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -176,6 +178,74 @@ TEST(SpectrumGeometry, PeakMarkerRestsOnTheBaselineAtLevel0) {
   EXPECT_EQ(g.PeakLift(255), 46);
 }
 
+// Margins the skin reader lets through (their sums are below the size) but
+// that reach far outside the view, and a view taller than 16-bit rows.
+TEST(SpectrumGeometry, ExtremeMarginsKeepEveryCellInsideTheView) {
+  using Edit = std::function<void(skin::SkinSpectrumRecord&)>;
+  const std::pair<const char*, Edit> rows[] = {
+      {"SpLeftWidth=INT_MIN", [](auto& r) { r.spLeft = INT_MIN; }},
+      {"SpRightWidth=INT_MIN", [](auto& r) { r.spRight = INT_MIN; }},
+      {"SpTopHeight=INT_MIN", [](auto& r) { r.spTop = INT_MIN; }},
+      {"SpBottomHeight=-1000000, SpTopHeight=1000030", [](auto& r) { r.spBottom = -1000000, r.spTop = 1000030; }},
+      {"WaLeftWidth=-1000000", [](auto& r) { r.waLeft = -1000000; }},
+      {"WaRightWidth=INT_MIN, WaLeftWidth=INT_MAX-1", [](auto& r) { r.waRight = INT_MIN, r.waLeft = INT_MAX - 1; }},
+      {"WaTopHeight=INT_MIN", [](auto& r) { r.waTop = INT_MIN; }},
+      {"PeakHeight=INT_MAX, SpTopHeight=INT_MIN", [](auto& r) { r.peakHeight = INT_MAX, r.spTop = INT_MIN; }},
+      {"ControlHeight=40000", [](auto& r) { r.height = 40000; }},
+  };
+  Info loud;
+  for (int b = 0; b < kSpectrumRow; ++b) loud.spectrumLeft()[b] = 255, loud.waveLeft()[b] = 0x80;
+  for (const auto& [name, edit] : rows) {
+    skin::SkinSpectrumRecord r;
+    r.width = 100, r.height = 50, r.peakHeight = 2, r.bands = 60;
+    edit(r);
+    const SpectrumGeometry g = GeometryOf(r);
+    EXPECT_LE(g.spLeft + g.bands * g.BandWidth(), r.width) << name;
+    EXPECT_GE(g.BandWidth(), 0) << name;
+    EXPECT_LE(g.BarHeight(255), g.Baseline()) << name;
+    EXPECT_GE(g.WaveWidth(), 0) << name;
+    EXPECT_LE(g.waLeft + g.WaveWidth(), r.width) << name;
+    for (uint32_t mode = 0; mode < 4; ++mode) {
+      SpectrumViewState view(Rate(50, static_cast<SpectrumMode>(mode)), r.bands, g.WaveWidth());
+      view.Create(true);
+      view.Tick(loud.bytes.data());
+      SpectrumPicture picture(r.bands, g.WaveWidth());
+      picture.Update(view, g);
+      for (int i = 0; i < picture.cells(); ++i) {
+        const SpectrumCell& c = picture.cell(i);
+        ASSERT_TRUE(c.top >= 0 && c.height >= 0 && c.top + c.height <= r.height) << name << ", mode " << mode;
+        if (c.marker != SpectrumCell::kNoMarker)
+          ASSERT_TRUE(c.marker >= -r.height && c.marker <= r.height) << name << ", mode " << mode;
+      }
+    }
+  }
+}
+
+// Under two rows the waveform area has no centre row of its own: no trace
+// leaves it, and no run has a negative height.
+TEST(SpectrumGeometry, WaveformAreaOfOneOrTwoRowsKeepsTheTraceInside) {
+  for (const int rows : {1, 2, 3}) {
+    SpectrumGeometry g;
+    g.width = 4, g.height = 20, g.waTop = 5, g.waBottom = 20 - 5 - rows;
+    for (const uint8_t v : {uint8_t{0x80}, uint8_t{0x7F}, uint8_t{0}}) {
+      EXPECT_GE(g.HistoryOffset(v), 0) << rows << " rows, sample " << int(v);
+      for (const SpectrumMode mode : {SpectrumMode::kWaveform, SpectrumMode::kHistory}) {
+        SpectrumViewState view(Rate(50, mode), 1, g.WaveWidth());
+        view.Create(true);
+        Info info;
+        for (int x = 0; x < kSpectrumRow; ++x) info.waveLeft()[x] = v;
+        view.Tick(info.bytes.data());
+        SpectrumPicture picture(1, g.WaveWidth());
+        picture.Update(view, g);
+        const SpectrumCell& c = picture.cell(g.WaveWidth() - 1);
+        if (c.height == 0) continue;
+        EXPECT_GE(c.top, g.waTop) << rows << " rows, sample " << int(v);
+        EXPECT_LE(c.top + c.height, g.height - g.waBottom) << rows << " rows, sample " << int(v);
+      }
+    }
+  }
+}
+
 TEST(SpectrumView, TimerRunsWhileEngagedAndStopsOnceTheShownValuesDieDown) {
   Info loud;
   for (int b = 0; b < kSpectrumRow; ++b) loud.spectrumLeft()[b] = 200;
@@ -271,7 +341,7 @@ TEST(SpectrumPicture, RedrawsTheCellsThatMovedAndNothingWhenNoneDid) {
   view.Click();  // bars without peaks: another picture
   c = picture.Update(view, g);
   EXPECT_TRUE(c.whole);
-  EXPECT_EQ(picture.cell(2).marker, -1);
+  EXPECT_EQ(picture.cell(2).marker, SpectrumCell::kNoMarker);
 
   view.Click();  // the waveform: one cell per column
   c = picture.Update(view, g);
