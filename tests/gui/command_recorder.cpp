@@ -6,7 +6,8 @@
 
 #include <string>
 
-int main() {
+// A windows program, so that starting it opens no console.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string self(path);

@@ -31,7 +31,9 @@ INPUT KeyInput(WORD vk, DWORD flags) {
   in.type = INPUT_KEYBOARD;
   in.ki.wVk = vk;
   in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = flags;
+  // The separate cursor keys are extended keys, as a keyboard sends them.
+  const bool cursorKey = vk >= VK_PRIOR && vk <= VK_DOWN;
+  in.ki.dwFlags = flags | (cursorKey ? KEYEVENTF_EXTENDEDKEY : 0);
   return in;
 }
 
