@@ -5,7 +5,7 @@
 #include "auxui/kv_aux.h"
 #include "auxui/pe_version.h"
 #include "host/no_throw.h"
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 #include "host/win_handle.h"
 
 namespace {

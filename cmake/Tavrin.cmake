@@ -98,11 +98,24 @@ endfunction()
 #   KvEngine                  the engine's window class: the simulator, or a test's stand-in
 #   desktop                   the one mouse and keyboard, the foreground window
 #   vrx_single_instance       the graphic module's single-instance mutexes and window classes
+# SHARES is required, so that a new test says what it shares: a program that
+# shares nothing says SHARES nothing.
+set(TAVRIN_SHARED_THINGS Prismo.dll Tonal10.dll KvEngine desktop vrx_single_instance)
+
 function(tavrin_win_test name)
   if(NOT TAVRIN_WIN)
     return()
   endif()
   cmake_parse_arguments(A "WINDOWS" "" "SOURCES;LIBS;DEPENDS;SHARES" ${ARGN})
+  if(NOT A_SHARES)
+    message(FATAL_ERROR "tavrin_win_test(${name}): say what it shares (SHARES ${TAVRIN_SHARED_THINGS}) or SHARES nothing")
+  endif()
+  foreach(thing ${A_SHARES})
+    if(NOT thing IN_LIST TAVRIN_SHARED_THINGS AND NOT thing STREQUAL "nothing")
+      message(FATAL_ERROR "tavrin_win_test(${name}): unknown shared thing '${thing}'; add it to TAVRIN_SHARED_THINGS with a line above")
+    endif()
+  endforeach()
+  list(REMOVE_ITEM A_SHARES nothing)
   add_executable(${name} ${A_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TAVRIN_TEST_BIN_DIR})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})

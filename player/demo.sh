@@ -2,20 +2,33 @@
 # The player's demo: KvEngine.exe from the install folder with a demo
 # station list, and the graphic module through KvGUI.exe once it is built.
 # On a real display it runs until the player is closed; under the run
-# script's Xvfb it runs a few seconds and leaves a screenshot.
-#   bash player/demo.sh INSTALL_DIR OUTPUT_DIR
-# Expects WINEPREFIX and DISPLAY to be set (./run demo does that).
+# script's Xvfb it leaves two screenshots once the main window is up and idle:
+# the spectrum's bars, then its waveform.
+#   bash player/demo.sh INSTALL_DIR OUTPUT_DIR WAIT_TOOL
+# WAIT_TOOL is demo_wait_window.exe (player/demo/). Expects WINEPREFIX and
+# DISPLAY to be set (./run demo does that).
 set -euo pipefail
 
 INSTALL="$(cd "$1" && pwd)"
 OUTPUT="$(mkdir -p "$2" && cd "$2" && pwd)"
-SECONDS_HEADLESS="${DEMO_SECONDS:-8}"
+WAIT_TOOL="$3"
+WAIT_MS="${DEMO_WAIT_MS:-30000}"
+ENGINE_CLASS=TavrinFMPlayerWndClass
+MODULE_CLASS=QorvVarix
+# Sound the spectrum is shown after, once the window is up: its bars and its
+# history fill from what has played.
+SOUND_SECONDS=2
 
 # The demo keeps its settings apart from a user's own player settings.
 export KVINI_ROOT='Software\Tavrin\FM Player Demo'
 REG_ROOT="HKCU\\$KVINI_ROOT"
 
 say() { printf '== demo: %s\n' "$*"; }
+
+# Until a window of the class exists and its thread is idle, at most WAIT_MS.
+wait_window() {
+  wine "$WAIT_TOOL" "$1" "$WAIT_MS" || { say "gave up waiting for a window of class $1"; return 1; }
+}
 
 # ---- settings in their stored forms
 le32() { printf '%02x%02x%02x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
@@ -67,6 +80,20 @@ reg_dword() { wine reg add "$REG_ROOT\\$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev
 reg_has KvEngine Frequency || reg_dword KvEngine Frequency 101700000
 reg_has Prismo MSpec || reg_dword Prismo MSpec 50000
 
+# ---- the waveform screenshot, headless only: the module is started anew
+# with the spectrum in its waveform mode (read when the view is made).
+waveform_screenshot() {
+  [ "$headless" -eq 1 ] && [ -n "$GUI" ] && command -v import >/dev/null || return 0
+  reg_dword Vrx SpMode 2
+  wine taskkill /f /im KvGUI.exe >/dev/null 2>&1 || true
+  (cd "$INSTALL" && wine KvGUI.exe p Vrx.dll >/dev/null 2>&1) &
+  PIDS+=("$!")
+  wait_window "$MODULE_CLASS"
+  sleep "$SOUND_SECONDS"
+  import -window root "$OUTPUT/demo-waveform.png" 2>/dev/null && say "screenshot: $OUTPUT/demo-waveform.png" || say "no waveform screenshot taken"
+  wine reg delete "$REG_ROOT\\Vrx" /v SpMode /f >/dev/null 2>&1 || true
+}
+
 # ---- run
 PIDS=()
 stop_all() {
@@ -84,13 +111,15 @@ say "starting KvEngine.exe"
 wine "$INSTALL/KvEngine.exe" >/dev/null 2>&1 &
 ENGINE=$!
 PIDS+=("$ENGINE")
-sleep 2
+wait_window "$ENGINE_CLASS"
 GUI=""
+SHOWN=$ENGINE_CLASS
 if [ -f "$INSTALL/Vrx.dll" ]; then
   say "starting KvGUI.exe p Vrx.dll"
   (cd "$INSTALL" && wine KvGUI.exe p Vrx.dll >/dev/null 2>&1) &
   GUI=$!
   PIDS+=("$GUI")
+  SHOWN=$MODULE_CLASS
 else
   say "no Vrx.dll yet: the engine plays on its own"
 fi
@@ -104,11 +133,10 @@ fi
 if [ "$headless" -eq 0 ] && [ -n "$GUI" ]; then
   say "running until the player is closed"
   wait "$ENGINE" 2>/dev/null || true
-else
-  sleep "$SECONDS_HEADLESS"
-fi
-if command -v import >/dev/null; then
+elif wait_window "$SHOWN" && command -v import >/dev/null; then
+  sleep "$SOUND_SECONDS"
   import -window root "$OUTPUT/demo.png" 2>/dev/null && say "screenshot: $OUTPUT/demo.png" || say "no screenshot taken"
+  waveform_screenshot
 fi
 stop_all
 trap - EXIT

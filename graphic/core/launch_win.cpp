@@ -14,7 +14,7 @@
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "host/owner.h"
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 #include "host/settings.h"
 #include "host/win_handle.h"
 

@@ -152,7 +152,8 @@ LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   if (!self || self->window_ != window) return DefWindowProcA(window, message, wParam, lParam);
   // The module's loop never dispatches the engine's requests; they arrive
   // here only inside a modal loop (a menu, a message box), which would lose
-  // them.
+  // them. A 0xC30 sent from another thread only tells the controls; the
+  // module itself never sends it to its own window, which would read as posted.
   if (const Ending request = RequestOf(message, InSendMessage() != FALSE); request != Ending::None) {
     EndRun(request);
     return 0;

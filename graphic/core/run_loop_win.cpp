@@ -12,7 +12,7 @@
 #include "graphic/core/skin_reader.h"
 #include "host/engine_messages.h"
 #include "host/kv_lang.h"
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 #include "host/settings.h"
 #include "host/win_handle.h"
 

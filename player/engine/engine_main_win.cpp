@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/engine_messages.h"
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 #include "host/settings.h"
 #include "host/win_handle.h"
 #include "player/engine/engine_window_win.h"

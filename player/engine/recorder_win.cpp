@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 #include "host/settings.h"
 #include "host/win_handle.h"
 #include "player/engine/audio_format.h"

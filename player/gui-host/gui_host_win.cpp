@@ -11,7 +11,7 @@
 
 #include "host/kv_api.h"
 #include "host/kv_lang.h"
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 #include "host/records.h"
 #include "host/win_handle.h"
 #include "player/gui-host/command_line.h"

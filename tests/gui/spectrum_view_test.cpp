@@ -1,7 +1,9 @@
-// The spectrum view of Vrx.dll with the real Prismo.dll: this test process
-// loads the analyzer too and feeds it blocks through Filter2, as the engine
-// does in its own process; the module reads the same shared record. The
-// pictures are read back from the window and told apart by their colours.
+// The spectrum view of Vrx.dll with the real Prismo.dll. The engine
+// simulator plays a cosine from a WAV file with the analyzer in its chain,
+// or this test process loads the analyzer too and feeds it blocks through
+// Filter2 as the engine does; either way the module reads the analyzer's
+// shared record. The pictures are read back from the window and told apart
+// by their colours.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,7 +16,11 @@
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "host/settings.h"
+#include "player/engine/tests/engine_client.h"
+#include "player/engine/tests/test_stations.h"
+#include "player/engine/wav_file.h"
 #include "tests/gui/gui.h"
+#include "tests/support/wintest.h"
 
 namespace {
 
@@ -85,12 +91,18 @@ void Feed(prismo_test::PrismoLibrary& prismo, bool sine) {
 }
 
 struct Run {
-  gui::EngineWindow engine;
+  std::unique_ptr<gui::EngineWindow> standIn;
   std::unique_ptr<wintest::ModuleThread> module;
   HWND window = nullptr;
 
-  explicit Run(bool engaged) {
-    engine.Answer(engine::kGetAdvanced, engaged ? 1 : 0);
+  // With the real engine already running.
+  Run() { Start(); }
+  // With the recording stand-in in the engine's place.
+  explicit Run(bool engaged) : standIn(std::make_unique<gui::EngineWindow>()) {
+    standIn->Answer(engine::kGetAdvanced, engaged ? 1 : 0);
+    Start();
+  }
+  void Start() {
     module = std::make_unique<wintest::ModuleThread>("Vrx.dll");
     window = module->WaitWindow(kClass);
   }
@@ -127,33 +139,61 @@ int PeakLift(const Run& run, const gui::Pixels& p, int band) {
   return -1;
 }
 
-GUI_SCENARIO(SpectrumView, BarsRiseInTheSineBandAndPeaksFallAfterDisengaging) {
-  UseSpectrumSkin();
-  prismo_test::PrismoLibrary prismo;
-  ASSERT_TRUE(prismo.loaded());
-  Run run(true);
-  ASSERT_NE(run.window, nullptr);
-  ASSERT_TRUE(wintest::WaitUntil([&] { return prismo.request() == 1; }));  // the view asked for analysis
+// The engine plays a looped WAV file of a cosine whose period, 32 samples,
+// divides the analyzer's 576-sample frame and the engine's blocks: every
+// frame starts at the cosine's top, so its energy is the real part of bin
+// 576 / 32 = 18, band 10.
+constexpr int kEngineSineBand = 10;
+constexpr int kSinePeriod = 32;
+constexpr uint32_t kStationHertz = 101'700'000;
 
-  Feed(prismo, true);
+std::string WriteSineWav() {
+  std::vector<int16_t> samples;
+  for (int j = 0; j < kSinePeriod * 1000; ++j) {
+    const auto v = static_cast<int16_t>(12000 * std::cos(2 * std::numbers::pi * j / kSinePeriod));
+    samples.insert(samples.end(), {v, v});
+  }
+  const uint32_t bytes = static_cast<uint32_t>(samples.size() * sizeof samples[0]);
+  std::vector<uint8_t> file = engine::WavHeader(bytes);
+  const auto* raw = reinterpret_cast<const uint8_t*>(samples.data());
+  file.insert(file.end(), raw, raw + bytes);
+  const std::string path = wintest::TempFolder() + "sine.wav";
+  return wintest::WriteFileBytes(path, file.data(), file.size()) ? path : std::string();
+}
+
+GUI_SCENARIO(SpectrumView, TheEnginesSineLiftsItsBandAndDiesDownWhenAdvancedGoesOff) {
+  UseSpectrumSkin();
+  const std::string wav = WriteSineWav();
+  ASSERT_FALSE(wav.empty());
+  KvIniSetString("KvEngine", "SourceFile", wav.c_str());
+  enginetest::StoreStations({enginetest::Station(kStationHertz, 1, 1, "Sine")});
+  KvIniSetDword("KvEngine", "Frequency", kStationHertz);
+  // The engine of this install folder, so that it loads the very Prismo.dll
+  // the module loads: only one file's record is shared.
+  const std::string folder = gui::Install();
+  ASSERT_TRUE(CopyFileA((wintest::InstallFolder() + "KvEngine.exe").c_str(), (folder + "KvEngine.exe").c_str(), FALSE));
+  enginetest::EngineProcess engine("", folder);
+  ASSERT_TRUE(engine.window());
+  ASSERT_EQ(engine.Send(engine::kGetAdvanced), 1);
+  Run run;
+  ASSERT_NE(run.window, nullptr);
+
   const int full = kBaseline - kMargin;
-  ASSERT_TRUE(wintest::WaitUntil([&] { return PeakLift(run, run.View(), kSineBand) == full; }));
-  EXPECT_EQ(BarHeight(run, run.View(), kSineBand), full - kPeakH);  // the marker sits on the bar's top
-  gui::Pixels p = run.View();
-  for (int band : {0, kSineBand - 1, kSineBand + 1, 30, 59}) {
+  ASSERT_TRUE(wintest::WaitUntil([&] { return PeakLift(run, run.View(), kEngineSineBand) == full; }, 10000));
+  EXPECT_TRUE(wintest::WaitUntil([&] { return BarHeight(run, run.View(), kEngineSineBand) == full - kPeakH; }));
+  const gui::Pixels p = run.View();
+  for (int band : {0, kEngineSineBand - 1, kEngineSineBand + 1, 30, 59}) {
     EXPECT_EQ(BarHeight(run, p, band), 0) << "band " << band;
     EXPECT_EQ(PeakLift(run, p, band), kPeakH) << "band " << band;  // resting on the baseline
   }
-  EXPECT_EQ(run.At(p, 0, kBaseline - kPeakH - 1), kBarsOff);
 
-  // Off with the engine's advanced functions and silent: the bar drops at
-  // once, the marker falls 3 steps a tick behind it, then the timer stops.
-  PostMessageA(run.window, engine::kNotifyAdvanced, 0, 0);
-  Feed(prismo, false);
+  // Off in the engine: the analyzer's rows go blank, the bar drops at once,
+  // the marker falls 3 steps a tick behind it, then the timer stops.
+  engine.Post(engine::kSetAdvanced, 0);
   std::vector<int> lifts;
   ASSERT_TRUE(wintest::WaitUntil([&] {
     const gui::Pixels now = run.View();
-    if (BarHeight(run, now, kSineBand) == 0) lifts.push_back(PeakLift(run, now, kSineBand));
+    if (BarHeight(run, now, kEngineSineBand) == 0) lifts.push_back(PeakLift(run, now, kEngineSineBand));
     return !lifts.empty() && lifts.back() == kPeakH;
   }));
   EXPECT_GT(lifts.front(), full / 2) << "the marker fell as fast as the bar";
@@ -161,12 +201,10 @@ GUI_SCENARIO(SpectrumView, BarsRiseInTheSineBandAndPeaksFallAfterDisengaging) {
   EXPECT_GT(lifts.size(), 3u);
   EXPECT_TRUE(run.Still());
 
-  // Switched on again, the stopped view runs again.
-  Feed(prismo, true);
-  PostMessageA(run.window, engine::kNotifyAdvanced, 1, 0);
-  EXPECT_TRUE(wintest::WaitUntil([&] { return BarHeight(run, run.View(), kSineBand) == full - kPeakH; }));
+  // On again: the engine's notice restarts the stopped view.
+  engine.Post(engine::kSetAdvanced, 1);
+  EXPECT_TRUE(wintest::WaitUntil([&] { return BarHeight(run, run.View(), kEngineSineBand) == full - kPeakH; }, 10000));
   EXPECT_TRUE(run.Ticking());
-  prismo.cleanup();
 }
 
 GUI_SCENARIO(SpectrumView, ClicksCycleTheModesAndOffDrawsNothingAndStops) {

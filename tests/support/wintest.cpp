@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <map>
 
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 
 namespace wintest {
 namespace {

@@ -75,9 +75,9 @@ TEST(SpectrumSettings, RateIsHeldTo10To50AndModeAbove4ReadsAs0) {
   };
   for (const Row& r : rows) {
     FakeStore store;
-    if (r.refresh) store.words["Vrx/SpRefresh"] = *r.refresh;
-    if (r.mode) store.words["Vrx/SpMode"] = *r.mode;
-    store.words["VrxB/SpRefresh"] = 40;  // the other variant's section is not read
+    if (r.refresh) store.dwords[{"Vrx", "SpRefresh"}] = *r.refresh;
+    if (r.mode) store.dwords[{"Vrx", "SpMode"}] = *r.mode;
+    store.dwords[{"VrxB", "SpRefresh"}] = 40;  // the other variant's section is not read
     const SpectrumSettings s = ReadSpectrumSettings(store, "Vrx");
     EXPECT_EQ(s.rate, r.rate);
     EXPECT_EQ(s.PeriodMs(), r.periodMs);

@@ -20,8 +20,8 @@ std::map<HWND, RecordingWindow*>& Windows() {
 
 }  // namespace
 
-EngineProcess::EngineProcess(const std::string& arguments) {
-  const std::string exe = wintest::InstallFolder() + "KvEngine.exe";
+EngineProcess::EngineProcess(const std::string& arguments, const std::string& folder) {
+  const std::string exe = (folder.empty() ? wintest::InstallFolder() : folder) + "KvEngine.exe";
   std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA si{};
   si.cb = sizeof si;

@@ -19,7 +19,10 @@ struct Received {
 
 class EngineProcess {
  public:
-  explicit EngineProcess(const std::string& arguments = "");
+  // Runs KvEngine.exe of `folder` (empty: the install folder), whose
+  // plug-ins it loads; a viewer shares a plug-in's record only with an
+  // engine that loaded the same file.
+  explicit EngineProcess(const std::string& arguments = "", const std::string& folder = "");
   ~EngineProcess();  // asks the engine to exit, and ends it if it does not
   EngineProcess(const EngineProcess&) = delete;
   EngineProcess& operator=(const EngineProcess&) = delete;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "host/no_throw.h"
-#include "host/program_folder.h"
+#include "host/program_folder_win.h"
 #include "host/settings.h"
 #include "host/win_handle.h"
 #include "player/lang/lng_parser.h"

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "filters/analyzer/bench/linux_proc_win.h"
 #include "filters/analyzer/tests/prismo_harness_win.h"
 
 namespace {
@@ -43,40 +44,14 @@ std::vector<DWORD> ThreadIds() {
 }
 
 // ---- Linux tasks seen through Wine's Z: drive
-std::string ReadText(const std::string& path) {
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return {};
-  char buffer[2048];
-  DWORD n = 0;
-  ReadFile(f, buffer, sizeof buffer - 1, &n, nullptr);
-  CloseHandle(f);
-  return std::string(buffer, n);
-}
-
-// The Linux process id of this program: the one whose command line names
-// this program. Wine has wineserver open files by path, so "/proc/self"
-// would be wineserver's own.
+// The Linux process id of this program: the one whose command line names it.
 std::string UnixPid() {
   char exe[MAX_PATH + 1] = {};
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   std::string name = exe;
   name = name.substr(name.find_last_of('\\') + 1);
-  std::string found;
-  WIN32_FIND_DATAA d;
-  HANDLE h = FindFirstFileA("Z:\\proc\\*", &d);
-  if (h == INVALID_HANDLE_VALUE) return {};
-  do {
-    const std::string entry = d.cFileName;
-    if (entry.find_first_not_of("0123456789") != std::string::npos) continue;
-    if (ReadText("Z:\\proc\\" + entry + "\\cmdline").find(name) == std::string::npos) continue;
-    if (!found.empty()) {  // more than one: cannot tell which is this one
-      found.clear();
-      break;
-    }
-    found = entry;
-  } while (FindNextFileA(h, &d));
-  FindClose(h);
-  return found;
+  const std::vector<std::string> pids = bench::LinuxPidsHolding("cmdline", {name});
+  return pids.size() == 1 ? pids[0] : std::string();  // several: cannot tell which is this one
 }
 
 // Run time in nanoseconds of every task of this process, by Linux task id.
@@ -89,7 +64,7 @@ std::map<std::string, uint64_t> TaskRunTimes(const std::string& pid) {
   if (h == INVALID_HANDLE_VALUE) return times;
   do {
     if (d.cFileName[0] == '.') continue;
-    const std::string text = ReadText(folder + d.cFileName + "\\schedstat");
+    const std::string text = bench::ReadLinuxFile(folder + d.cFileName + "\\schedstat");
     if (!text.empty()) times[d.cFileName] = std::strtoull(text.c_str(), nullptr, 10);
   } while (FindNextFileA(h, &d));
   FindClose(h);
