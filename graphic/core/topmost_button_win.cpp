@@ -34,8 +34,20 @@ void TopmostButton::Action() {
     m.flags &= ~kFlagTopmost;
   else
     m.flags |= kFlagTopmost;
-  SetWindowPos(Controls().window(), on_ ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  const HWND window = Controls().window();
+  if (on_) {
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else {
+    // Wine puts a window that goes on top after the topmost popups it owns
+    // and leaves it without the topmost style, so the tip window (owned,
+    // topmost) is made again once the window is there.
+    TooltipManager& tips = Controls().tooltips();
+    tips.Destroy();
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RECT client{};
+    GetClientRect(window, &client);
+    tips.Create(window, client.right, client.bottom);
+  }
   KvIniSetDword(Names().section, kFlagsKey, m.flags);
 }
 
