@@ -8,8 +8,15 @@
 
 namespace gui {
 
-// Copies the recorder into the install folder as `name` (KvSetup.exe, ...).
+// Copies the recorder into the install folder as `name` (KvSetup.exe, ...),
+// where a program started by name is found first. The first stand-in of a
+// scenario forgets the starts recorded by the scenarios before.
 bool StandIn(const std::string& name);
+// The same in the system folder, where the shell looks first for a program
+// it opens by bare name (hh.exe); removed when the scenario's process ends.
+// The test prefix's system folder is the scenarios' own (they never run at
+// once: they share the desktop).
+bool SystemStandIn(const std::string& name);
 
 // "<file name>|<command line>" of every start so far, once `count` have
 // been recorded (or the timeout has passed).
