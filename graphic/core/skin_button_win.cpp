@@ -38,7 +38,7 @@ bool SkinButton::AltShown() const {
 }
 
 int SkinButton::HoverState() {
-  if (Holding()) return kHoverNone;
+  if (Holding() || tookEscape_) return kHoverNone;
   return MouseOver() ? kHoverTip : kHoverNone;
 }
 
@@ -59,6 +59,7 @@ void SkinButton::Cancel() {
 }
 
 bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+  tookEscape_ = false;
   switch (message) {
     case WM_CANCELMODE:
       Cancel();
@@ -74,6 +75,7 @@ bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* res
     case WM_KEYDOWN:
       if (wParam != VK_ESCAPE || !Holding()) return false;
       Cancel();
+      tookEscape_ = true;
       return true;
     case WM_MOUSEMOVE:
       if (!Holding()) return false;
