@@ -269,9 +269,10 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   // pictures over its place (its peak markers rest on the baseline; its
   // scenarios check them) and the on pictures of the topmost button (the
   // default Flags keep the window on top) and of the stereo button (the
-  // recording engine answers 0 to its query: mono forced). The view asks the engine for its state while the
-  // window is being made, and the module's thread answers other sent
-  // messages meanwhile: wait for the picture rather than for idleness.
+  // recording engine answers 0 to its query: mono forced). The view asks
+  // the engine for its state while the window is being made, and the
+  // module's thread answers other sent messages meanwhile: wait for the
+  // picture rather than for idleness.
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
   const RECT spectrum{312, 38, 312 + 128, 38 + 76}, topmost{398, 5, 398 + 18, 5 + 18},
