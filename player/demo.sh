@@ -38,13 +38,15 @@ station() {  # flags hertz name
   le32 "$1"; le32 "$2"; text_hex "$3"
 }
 
+# Presets 1-6 label the station buttons with their frequencies; each label
+# fits a button of the default skin.
 demo_stations() {
   station 1  88400000 "Tavrin Classic"
   station 1  91300000 "City Beat"
   station 1  95000000 "Morning Talk"
   station 1  98700000 "Jazz Corner"
   station 1 101700000 "Northern Lights FM"
-  station 1 104550000 "Retro Hits"
+  station 1 104500000 "Retro Hits"
   station 0 106200000 "Nightwave"
 }
 

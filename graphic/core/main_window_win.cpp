@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "graphic/core/launch_win.h"
 #include "graphic/core/module_names.h"
 #include "graphic/core/module_state_win.h"
 #include "graphic/core/module_timers_win.h"
@@ -26,7 +27,6 @@ constexpr char kRightClickKey[] = "RClickGUI";
 constexpr uint32_t kDefaultAlpha = 180;
 constexpr uint32_t kDefaultActiveAlpha = 240;
 constexpr uint32_t kAlphaLimit = 256;  // this or more means the default
-constexpr char kHelpPage[] = "gui.html";
 // Windows sends several setting changes at once; one rebuild follows the
 // last of them.
 constexpr UINT kSettleMs = 250;

@@ -1,11 +1,9 @@
 #include "graphic/core/right_click_menu_win.h"
 
-#include <shellapi.h>
-
 #include <cstring>
 #include <string>
 
-#include "host/program_folder_win.h"
+#include "graphic/core/launch_win.h"
 
 namespace vrx {
 namespace {
@@ -13,9 +11,6 @@ namespace {
 constexpr char kMenuProgram[] = "KvGUI.exe";
 constexpr char kMenuMode = 'm';
 constexpr unsigned long kMenuKind = 3;
-constexpr char kHelpViewer[] = "hh.exe";
-constexpr char kHelpFile[] = "KvHelp.chm";
-constexpr char kWholeHelp[] = "Content";
 
 struct MenuJob {
   HWND window;
@@ -27,16 +22,7 @@ DWORD WINAPI WaitForMenu(void* param) {
   auto* job = static_cast<MenuJob*>(param);
   const HWND window = job->window;
   const HMODULE self = job->self;
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  DWORD code = 0;
-  if (CreateProcessA(nullptr, job->commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    CloseHandle(pi.hThread);
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hProcess);
-  }
+  const DWORD code = RunProgram(job->commandLine, true);
   HeapFree(GetProcessHeap(), 0, job);
   if (code != 0) PostMessageA(window, kRightClickResult, code, 0);
   // The host may unload the module while the menu is open.
@@ -67,14 +53,6 @@ bool StartRightClickMenu(HWND window, const char* moduleName, const char* argume
   }
   CloseHandle(thread);
   return true;
-}
-
-void OpenHelpTopic(const char* topic) {
-  std::string parameter(1, '"');
-  parameter.append(kv::ProgramFolder()).append(kHelpFile);
-  if (std::strcmp(topic, kWholeHelp) != 0) parameter.append("::/").append(topic);
-  parameter += '"';
-  ShellExecuteA(nullptr, "open", kHelpViewer, parameter.c_str(), nullptr, SW_SHOW);
 }
 
 }  // namespace vrx

@@ -17,7 +17,4 @@ inline constexpr WPARAM kRightClickClose = 2;
 // false when the thread could not be started.
 bool StartRightClickMenu(HWND window, const char* moduleName, const char* argument);
 
-// Opens a topic of the help file beside the host program in the help viewer.
-void OpenHelpTopic(const char* topic);
-
 }  // namespace vrx

@@ -70,7 +70,7 @@ LRESULT CALLBACK EngineWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   auto* self = reinterpret_cast<EngineWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (self && (message >= WM_USER && message < 0x10000)) {
     self->Record(message, wParam, lParam);
-    return self->AnswerFor(message);
+    return self->AnswerFor(message, lParam);
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -81,10 +81,27 @@ void EngineWindow::Record(UINT message, WPARAM wParam, LPARAM lParam) {
   messages_.push_back({message, wParam, lParam, sent});
 }
 
-LRESULT EngineWindow::AnswerFor(UINT message) const {
+LRESULT EngineWindow::AnswerFor(UINT message, LPARAM lParam) const {
   std::lock_guard<std::mutex> lock(mutex_);
+  if (message == engine::kStationByPreset && lParam != 0) {
+    auto* record = reinterpret_cast<StationInfo*>(lParam);
+    const auto it = presets_.find(record->number);
+    if (it == presets_.end()) return 0;
+    *record = it->second;
+    return 1;
+  }
   const auto it = answers_.find(message);
   return it == answers_.end() ? 0 : it->second;
+}
+
+void EngineWindow::Preset(uint32_t number, uint32_t frequency, const char* name) {
+  StationInfo station{};
+  station.frequency = frequency;
+  station.flags = kStationFlagButton;
+  station.number = number;
+  lstrcpynA(station.name, name, sizeof station.name);
+  std::lock_guard<std::mutex> lock(mutex_);
+  presets_[number] = station;
 }
 
 void EngineWindow::Answer(UINT message, LRESULT result) {

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <vector>
 
+#include "host/records.h"
 #include "tests/support/message_sequence.h"
 
 namespace gui {
@@ -28,6 +29,10 @@ class EngineWindow {
   // The answer to a sent message (0 unless scripted).
   void Answer(UINT message, LRESULT result);
 
+  // Station records answered to 0x751 by preset number (the module runs in
+  // this process, so the record is written straight into its memory).
+  void Preset(uint32_t number, uint32_t frequency, const char* name);
+
   // Every message from WM_USER upward (and registered ones), in order.
   std::vector<wintest::Message> Messages() const;
   std::vector<wintest::Message> Messages(UINT message) const;
@@ -43,7 +48,7 @@ class EngineWindow {
   static DWORD WINAPI Thread(void* self);
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
   void Record(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT AnswerFor(UINT message) const;
+  LRESULT AnswerFor(UINT message, LPARAM lParam) const;
 
   HANDLE thread_ = nullptr;
   HANDLE ready_ = nullptr;
@@ -53,6 +58,7 @@ class EngineWindow {
   mutable std::mutex mutex_;
   std::vector<wintest::Message> messages_;
   std::map<UINT, LRESULT> answers_;
+  std::map<uint32_t, StationInfo> presets_;
 };
 
 }  // namespace gui

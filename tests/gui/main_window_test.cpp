@@ -267,18 +267,25 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   EXPECT_EQ(layered->key, RGB(255, 0, 255));  // its rounded corners are see-through
   // The window shows the bitmap's corner, with the spectrum view's own
   // pictures over its place (its peak markers rest on the baseline; its
-  // scenarios check them). The view asks the engine for its state while the
-  // window is being made, and the module's thread answers other sent
-  // messages meanwhile: wait for the picture rather than for idleness.
+  // scenarios check them) and the on pictures of the topmost button (the
+  // default Flags keep the window on top) and of the stereo button (the
+  // recording engine answers 0 to its query: mono forced). The view asks
+  // the engine for its state while the window is being made, and the
+  // module's thread answers other sent messages meanwhile: wait for the
+  // picture rather than for idleness.
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
-  const RECT spectrum{312, 38, 312 + 128, 38 + 76};
+  const RECT spectrum{312, 38, 312 + 128, 38 + 76}, topmost{398, 5, 398 + 18, 5 + 18},
+      stereo{12, 152, 12 + 52, 152 + 20};
+  const auto drawnOver = [&](POINT p) {
+    return PtInRect(&spectrum, p) || PtInRect(&topmost, p) || PtInRect(&stereo, p);
+  };
   auto wrong = [&] {
     const gui::Pixels px = gui::CaptureClient(run.window);
     int count = 0;
     for (int y = 0; y < px.height; y += 3)
       for (int x = 0; x < px.width; x += 3)
-        count += !PtInRect(&spectrum, POINT{x, y}) && px.at(x, y) != GetPixel(dc, x, y);
+        count += !drawnOver(POINT{x, y}) && px.at(x, y) != GetPixel(dc, x, y);
     return count;
   };
   wintest::WaitUntil([&] { return wrong() == 0; });

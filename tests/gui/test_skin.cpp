@@ -14,4 +14,15 @@ std::string WriteSkin(const std::string& name, int width, int height, const wint
   return name + ".bmp";
 }
 
+void RemoveSkins() {
+  const std::string folder = Install() + "Varix\\";
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((folder + "*.txt").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    DeleteFileA((folder + found.cFileName).c_str());
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+}
+
 }  // namespace gui

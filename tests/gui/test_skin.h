@@ -13,4 +13,8 @@ namespace gui {
 std::string WriteSkin(const std::string& name, int width, int height, const wintest::PixelFn& pixel,
                       const std::string& description);
 
+// Removes every skin description from the install folder's Varix folder, so
+// that only the skins written afterwards are complete.
+void RemoveSkins();
+
 }  // namespace gui

@@ -31,7 +31,9 @@ INPUT KeyInput(WORD vk, DWORD flags) {
   in.type = INPUT_KEYBOARD;
   in.ki.wVk = vk;
   in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  in.ki.dwFlags = flags;
+  // The separate cursor keys are extended keys, as a keyboard sends them.
+  const bool cursorKey = vk >= VK_PRIOR && vk <= VK_DOWN;
+  in.ki.dwFlags = flags | (cursorKey ? KEYEVENTF_EXTENDEDKEY : 0);
   return in;
 }
 
@@ -91,6 +93,19 @@ void RightClick(int x, int y) {
 }
 
 void KeyDown(WORD vk) { SendKey(vk, 0); }
+void Press(WORD vk, WORD holdKey) {
+  INPUT in[4] = {KeyInput(holdKey, 0), KeyInput(vk, 0), KeyInput(vk, KEYEVENTF_KEYUP),
+                 KeyInput(holdKey, KEYEVENTF_KEYUP)};
+  if (holdKey)
+    SendInput(4, in, sizeof in[0]);
+  else
+    SendInput(2, in + 1, sizeof in[0]);
+}
+void Wheel(int distance) {
+  INPUT in = MouseInput(MOUSEEVENTF_WHEEL, 0, 0);
+  in.mi.mouseData = static_cast<DWORD>(distance);
+  SendInput(1, &in, sizeof in);
+}
 void KeyUp(WORD vk) { SendKey(vk, KEYEVENTF_KEYUP); }
 
 void Drag(POINT from, POINT to, int steps, WORD holdKey) {

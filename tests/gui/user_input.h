@@ -18,6 +18,11 @@ void LeftClick(int x, int y);
 void RightClick(int x, int y);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
+// Presses and releases a key, with holdKey (VK_SHIFT, ...) held around it
+// in the same batch, so no pointer motion can lose it.
+void Press(WORD vk, WORD holdKey = 0);
+// Turns the wheel by a signed distance (120 a notch).
+void Wheel(int distance);
 
 // Presses at `from`, moves in `steps` even steps to `to` and releases there,
 // giving the system time to deliver each step; holdKey (a virtual key such

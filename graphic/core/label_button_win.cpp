@@ -1,0 +1,48 @@
+#include "graphic/core/label_button_win.h"
+
+#include <cstring>
+
+#include "graphic/core/module_state_win.h"
+
+namespace vrx {
+
+bool LabelButton::Init(int slot) {
+  if (!SkinButton::Init(slot)) return false;
+  if (!(flags_ & skin::kFlagLabel)) return true;
+  const skin::SkinLabelRecord& r = Module().skin.Station(slot);
+  colour_ = r.color;
+  pressedColour_ = r.pressedColor;
+  LOGFONTA lf{};
+  lf.lfHeight = -r.font.size;
+  lf.lfEscapement = lf.lfOrientation = r.angle;
+  lf.lfWeight = r.font.weight;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = r.angle != 0 ? ANTIALIASED_QUALITY : DRAFT_QUALITY;
+  lf.lfPitchAndFamily = r.font.pitchAndFamily;
+  static_assert(sizeof lf.lfFaceName > skin::kFaceNameChars);
+  std::memcpy(lf.lfFaceName, r.font.face, skin::kFaceNameChars);
+  font_ = kv::Font(CreateFontIndirectA(&lf));  // without it the label is drawn in the DC's font
+  angle_ = AngleOf(r.angle);
+  return true;
+}
+
+void LabelButton::Paint(HDC dc) {
+  SkinButton::Paint(dc);
+  if (!(flags_ & skin::kFlagLabel) || label_.empty()) return;
+  kv::Selection font;
+  if (font_) font = kv::Selection(dc, font_.get());
+  SIZE size{};
+  GetTextExtentPoint32A(dc, label_.c_str(), static_cast<int>(label_.size()), &size);
+  const LabelOrigin at = PlaceLabel(width, height, size.cx, size.cy, angle_);
+  const COLORREF oldColour = SetTextColor(dc, AltShown() ? pressedColour_ : colour_);
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_TOP);
+  TextOutA(dc, at.x, at.y, label_.c_str(), static_cast<int>(label_.size()));
+  SetTextAlign(dc, oldAlign);
+  SetBkMode(dc, oldMode);
+  SetTextColor(dc, oldColour);
+}
+
+}  // namespace vrx
