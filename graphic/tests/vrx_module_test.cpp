@@ -141,6 +141,8 @@ WINTEST_CHILD(RestartsWithoutLeaks) {
   CHILD_CHECK(live != nullptr);
   HWND window = m.WaitWindow(kClass);
   CHILD_CHECK(window != nullptr);
+  // Counted once the window has painted: its paint buffer is made then.
+  CHILD_CHECK(m.WaitIdle());
   const long running = live();
   CHILD_CHECK(running >= 2);  // the skin bitmap and its DC at least
   const int restarts = std::stoi(args.at(0));
@@ -149,6 +151,7 @@ WINTEST_CHILD(RestartsWithoutLeaks) {
     HWND next = m.WaitWindow(kClass, window);
     CHILD_CHECK(next != nullptr);
     window = next;
+    CHILD_CHECK(m.WaitIdle());
     if (live() != running) std::fprintf(stderr, "restart %d: %ld held, %ld expected\n", i, live(), running);
     CHILD_CHECK(live() == running);
   }
