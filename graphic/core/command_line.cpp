@@ -3,10 +3,8 @@
 namespace vrx {
 namespace {
 
-constexpr char kHostProgram[] = "KvGUI.exe";
 constexpr char kOpenModule[] = " p ";
 constexpr char kHelpFile[] = "KvHelp.chm";
-constexpr char kWholeHelp[] = "Content";
 
 }  // namespace
 

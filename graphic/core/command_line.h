@@ -17,6 +17,9 @@ struct SplitCommand {
 // takes the rest as the program.
 SplitCommand SplitExternalApplication(std::string_view text);
 
+inline constexpr char kHostProgram[] = "KvGUI.exe";
+inline constexpr char kWholeHelp[] = "Content";  // the help topic naming the whole help
+
 // `KvGUI.exe p "<module>"`: the host program opening another graphic module.
 std::string AlternativeModuleCommand(std::string_view module);
 

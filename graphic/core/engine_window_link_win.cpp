@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include "auxui/kv_aux.h"
 #include "graphic/core/module_state_win.h"
 
 namespace vrx {
+namespace {
+constexpr size_t kStationTextSize = 272;
+}
 
 bool EngineWindowLink::Exists() const { return Module().engineWindow != nullptr; }
 
@@ -25,6 +29,12 @@ bool EngineWindowLink::AskStation(uint32_t message, StationInfo& station) {
                                        reinterpret_cast<LPARAM>(&station));
   station.name[kStationNameSize - 1] = '\0';
   return written != 0;
+}
+
+std::string StationText(const StationInfo& station) {
+  char text[kStationTextSize] = {};
+  KvAuxStation(station.frequency, station.name, text);
+  return text;
 }
 
 }  // namespace vrx

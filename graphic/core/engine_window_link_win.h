@@ -2,6 +2,8 @@
 // when the main window was made, nothing when there is none.
 #pragma once
 
+#include <string>
+
 #include "graphic/core/engine_link.h"
 #include "host/records.h"
 
@@ -17,5 +19,8 @@ class EngineWindowLink final : public EngineLink {
   // (0x751, 0x758, 0x759); false when it did not.
   bool AskStation(uint32_t message, StationInfo& station);
 };
+
+// A station record as one line of text: its frequency and name.
+std::string StationText(const StationInfo& station);
 
 }  // namespace vrx

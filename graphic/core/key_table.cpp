@@ -31,9 +31,10 @@ const engine::Msg kSetMainVolume = engine::SetVolume(engine::Line::SoundLines);
 const engine::Msg kMainMute = engine::GetMute(engine::Line::SoundLines);
 const engine::Msg kSetMainMute = engine::SetMute(engine::Line::SoundLines);
 
-// Further back in time: the delay grows, up to the buffer's length.
+// Further back in time: the delay grows, up to the buffer's length (an
+// answer near the top of the range must not wrap round to a small delay).
 void ShiftBack(EngineLink& e, uint32_t maximum, uint32_t delay) {
-  e.Post(engine::kSetTimeShift, std::min(delay + kTimeShiftStep, maximum));
+  e.Post(engine::kSetTimeShift, delay >= maximum || maximum - delay <= kTimeShiftStep ? maximum : delay + kTimeShiftStep);
 }
 // Towards live: the delay shrinks, down to 0.
 void ShiftForward(EngineLink& e, uint32_t delay) {

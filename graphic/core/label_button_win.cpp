@@ -39,7 +39,9 @@ void LabelButton::Paint(HDC dc) {
   const COLORREF oldColour = SetTextColor(dc, AltShown() ? pressedColour_ : colour_);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_TOP);
-  TextOutA(dc, at.x, at.y, label_.c_str(), static_cast<int>(label_.size()));
+  // A label wider than its button stays on it, off the neighbours.
+  const RECT own{0, 0, width, height};
+  ExtTextOutA(dc, at.x, at.y, ETO_CLIPPED, &own, label_.c_str(), static_cast<UINT>(label_.size()), nullptr);
   SetTextAlign(dc, oldAlign);
   SetBkMode(dc, oldMode);
   SetTextColor(dc, oldColour);

@@ -23,10 +23,8 @@ namespace {
 
 constexpr char kHelpViewer[] = "hh.exe";
 constexpr char kSettingsProgram[] = "KvSetup.exe";
-constexpr char kSkinFolder[] = "Varix\\";
 constexpr char kAltGuiKey[] = "AltGUI";
 constexpr char kExtAppKey[] = "ExtApp";
-constexpr char kSkinKey[] = "Skin";
 constexpr WPARAM kRebuildWithSkin = 1;
 
 // A Windows find handle, closed by FindClose.

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "graphic/core/command_line.h"
+
 namespace vrx {
 
 // Starts a command line, found by the system's search (which begins with the
@@ -25,6 +27,5 @@ void SwitchSkin(bool backward);
 void QuitModule();
 
 inline constexpr char kHelpPage[] = "gui.html";
-inline constexpr char kWholeHelp[] = "Content";
 
 }  // namespace vrx

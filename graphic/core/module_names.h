@@ -13,4 +13,9 @@ struct ModuleNames {
 
 const ModuleNames& Names();
 
+// Keys of the module's settings section, and the skins' folder under the host's.
+inline constexpr char kSkinKey[] = "Skin";
+inline constexpr char kFlagsKey[] = "Flags";
+inline constexpr char kSkinFolder[] = "Varix\\";
+
 }  // namespace vrx

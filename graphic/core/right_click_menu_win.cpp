@@ -3,12 +3,12 @@
 #include <cstring>
 #include <string>
 
+#include "graphic/core/command_line.h"
 #include "graphic/core/launch_win.h"
 
 namespace vrx {
 namespace {
 
-constexpr char kMenuProgram[] = "KvGUI.exe";
 constexpr char kMenuMode = 'm';
 constexpr unsigned long kMenuKind = 3;
 
@@ -36,7 +36,7 @@ bool StartRightClickMenu(HWND window, const char* moduleName, const char* argume
   // Built without a fixed buffer: the argument comes from the settings and
   // may be of any length.
   char head[32];
-  wsprintfA(head, "%s %c %lu ", kMenuProgram, kMenuMode, kMenuKind);
+  wsprintfA(head, "%s %c %lu ", kHostProgram, kMenuMode, kMenuKind);
   std::string line(head);
   line.append(1, '"').append(moduleName).append("\" \"").append(argument).append(1, '"');
   auto* job = static_cast<MenuJob*>(HeapAlloc(GetProcessHeap(), 0, sizeof(MenuJob) + line.size()));

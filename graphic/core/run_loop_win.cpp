@@ -9,6 +9,7 @@
 #include "graphic/core/module_names.h"
 #include "graphic/core/module_state_win.h"
 #include "graphic/core/skin_environment_win.h"
+#include "graphic/core/skin_order.h"
 #include "graphic/core/skin_reader.h"
 #include "host/engine_messages.h"
 #include "graphic/core/language_texts.h"
@@ -21,11 +22,7 @@ namespace vrx {
 namespace {
 
 constexpr char kEngineFile[] = "KvEngine.exe";
-constexpr char kSkinFolder[] = "Varix\\";
-constexpr char kSkinKey[] = "Skin";
-constexpr char kFlagsKey[] = "Flags";
 constexpr std::size_t kShortestSkinName = 4;  // at least one character and an extension
-constexpr std::size_t kDescriptionSuffixChars = 3;  // "bmp" becomes "txt"
 
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -97,8 +94,7 @@ bool RunOneSkin(ModuleState& m, ControlFactory factory) {
     std::string path = kv::ProgramFolder() + kSkinFolder + *skinName;
     if (path.size() < MAX_PATH) {  // the path and its terminator fit in 260 characters
       m.skinImage.Load(path);
-      path.replace(path.size() - kDescriptionSuffixChars, kDescriptionSuffixChars, "txt");
-      m.skinPath = path;
+      m.skinPath = DescriptionPath(path);
     }
     if (m.skinDc() && !m.skinPath.empty()) {
       WinSkinEnvironment environment;

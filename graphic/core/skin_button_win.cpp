@@ -25,7 +25,7 @@ bool SkinButton::Init(int slot) {
   return true;
 }
 
-bool SkinButton::Holding() const { return Capture().Current() == this; }
+bool SkinButton::Holding() const { return pressed_ && Capture().Current() == this; }
 
 bool SkinButton::MouseOver() const {
   return HitSkinImage(Module().skinDc(), Controls().ToControl(*this), width, height, mask_);
@@ -53,16 +53,22 @@ void SkinButton::SetOn(bool on) {
 }
 
 void SkinButton::Cancel() {
-  if (!Holding()) return;
-  Capture().Capture(this, false);
+  if (!pressed_) return;
+  pressed_ = false;
+  if (Capture().Current() == this) Capture().Capture(this, false);
   Controls().Invalidate(*this);
 }
 
-bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   tookEscape_ = false;
   switch (message) {
     case WM_CANCELMODE:
       Cancel();
+      return false;
+    case WM_CAPTURECHANGED:
+      // Another window of this thread took the capture: no focus change
+      // ends the press, so this does.
+      if (reinterpret_cast<HWND>(lParam) != Controls().window()) Cancel();
       return false;
     case WM_SETCURSOR:
       if (!Holding() && !MouseOver()) return false;
@@ -85,6 +91,7 @@ bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* res
       if (!MouseOver()) return false;
       if (flags_ & skin::kFlagPressRelease) {
         Capture().Capture(this, true);
+        pressed_ = true;
         Controls().Invalidate(*this);
       } else {
         Action();

@@ -39,6 +39,9 @@ class SkinButton : public SkinControl {
   std::optional<POINT> mask_;
   uint32_t flags_ = 0;
   bool on_ = false;
+  // Pressed and drawn so: kept here, since the capture may be gone by the
+  // time the press is ended.
+  bool pressed_ = false;
   // Escape ended this button's press: the button stays busy for that key,
   // so that it goes to no other control (Escape also closes the module).
   bool tookEscape_ = false;

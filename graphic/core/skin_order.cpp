@@ -28,16 +28,20 @@ constexpr size_t kExtension = 3;
 
 }  // namespace
 
+std::string DescriptionPath(std::string_view bitmap) {
+  std::string path(bitmap.substr(0, bitmap.size() >= kExtension ? bitmap.size() - kExtension : 0));
+  return path.append("txt");
+}
+
 std::optional<std::string> NextSkin(std::string_view folder, const std::vector<std::string>& entries,
                                     const std::function<bool(const std::string&)>& exists,
                                     std::string_view current, bool backward) {
   std::vector<std::string> descriptions;
   for (const std::string& name : entries) {
-    if (name.size() < kBitmap.size() || !EqualNoCase(std::string_view(name).substr(name.size() - 4), kBitmap))
+    if (name.size() < kBitmap.size() || !EqualNoCase(std::string_view(name).substr(name.size() - kBitmap.size()), kBitmap))
       continue;
     if (folder.size() + name.size() >= kMaxPathChars) continue;
-    std::string path(folder);
-    path.append(name, 0, name.size() - kExtension).append("txt");
+    std::string path = DescriptionPath(std::string(folder).append(name));
     if (exists(path)) descriptions.push_back(std::move(path));
   }
   if (descriptions.empty()) return std::nullopt;

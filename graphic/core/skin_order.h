@@ -12,6 +12,10 @@ namespace vrx {
 
 inline constexpr size_t kMaxPathChars = 260;  // with the terminating NUL
 
+// A skin bitmap's description: the same path with "txt" for its last three
+// characters.
+std::string DescriptionPath(std::string_view bitmap);
+
 // entries: the names in folder (which ends with a backslash); exists: whether
 // a file is there; current: the description path of the running skin.
 // Answers the chosen bitmap's file name, or none when no skin is complete.

@@ -11,18 +11,11 @@ namespace vrx {
 namespace {
 
 constexpr size_t kFrequencyTextSize = 32;
-constexpr size_t kStationTextSize = 272;
 
 bool AskPreset(uint32_t preset, StationInfo& station) {
   station = StationInfo{};
   station.number = preset;
   return EngineWindowLink().AskStation(engine::kStationByPreset, station);
-}
-
-std::string StationText(const StationInfo& station) {
-  char text[kStationTextSize] = {};
-  KvAuxStation(station.frequency, station.name, text);
-  return text;
 }
 
 }  // namespace
@@ -64,7 +57,7 @@ bool StationButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 }
 
 void StationButton::Action() {
-  EngineWindowLink().Post(engine::kSelectPreset, ShiftDown() ? ShiftedPreset() : static_cast<uint32_t>(preset_));
+  EngineWindowLink().Send(engine::kSelectPreset, ShiftDown() ? ShiftedPreset() : static_cast<uint32_t>(preset_));
 }
 
 }  // namespace vrx

@@ -7,10 +7,6 @@
 #include "host/kv_lang.h"
 
 namespace vrx {
-namespace {
-constexpr char kFlagsKey[] = "Flags";
-}
-
 bool TopmostButton::WindowTopmost() const {
   return (GetWindowLongPtrA(Controls().window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }

@@ -41,12 +41,12 @@ std::string Section(const std::string& name, const Place& p, const std::string& 
          "\nControlAltY=" + std::to_string(p.y + kH) + "\nOneTouch=" + (p.oneTouch ? "1" : "0") + "\n" + extra;
 }
 
-void UseSkin(int stations = 8) {
+void UseSkin(int stations = 8, int fontSize = 9) {
   std::string d = "[General]\nWidth=" + std::to_string(kW) + "\nHeight=" + std::to_string(kH) + "\n";
   for (const Place& p : {kExit, kClose, kTopmostButton, kMute, kStereo, kNext, kSetup}) d += Section(p.section, p);
   for (int n = 1; n <= stations; ++n)
     d += Section("BtnStation" + std::to_string(n), Station(n),
-                 "Text=1\nFontColor=#FFFFFF\nFontColorPressed=#FFFF00\nFontSize=9\n");
+                 "Text=1\nFontColor=#FFFFFF\nFontColorPressed=#FFFF00\nFontSize=" + std::to_string(fontSize) + "\n");
   const std::string bitmap =
       gui::WriteSkin("buttons", kW, 2 * kH, [](int, int y) { return y < kH ? kNormal : kLit; }, d);
   ASSERT_FALSE(bitmap.empty());
@@ -125,7 +125,8 @@ GUI_SCENARIO(Buttons, OneTouchActsOnThePressWithoutAPressedPicture) {
   EXPECT_FALSE(run.Lit(kNext));
   gui::LeftUp();
   run.module->WaitIdle();
-  EXPECT_EQ(run.Count(engine::kNextStation), 1u);
+  EXPECT_TRUE(wintest::MatchesSequence(run.engine.Messages(), {wintest::Sent(engine::kNextStation, 0, 0)},
+                                       wintest::Only({engine::kNextStation})));
 }
 
 GUI_SCENARIO(Buttons, EscapeRightButtonAndLostCaptureCancelAPress) {
@@ -148,7 +149,20 @@ GUI_SCENARIO(Buttons, EscapeRightButtonAndLostCaptureCancelAPress) {
   run.module->WaitIdle();
   EXPECT_FALSE(run.Lit(kMute));
   gui::LeftUp();
-  // Another program taking the foreground.
+  // A second window of the module's thread taking the capture: no focus
+  // change tells the button.
+  gui::LeftDown();
+  ASSERT_TRUE(run.Lit(kMute));
+  static HWND taker = nullptr;
+  ASSERT_TRUE(run.module->OnThread([](void*) {
+    taker = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    SetCapture(taker);
+  }, nullptr));
+  EXPECT_FALSE(run.Lit(kMute));
+  gui::LeftUp();
+  run.module->OnThread([](void*) { DestroyWindow(taker); }, nullptr);
+  // Another program taking the foreground, after a press (not a double click).
+  run.module->WaitRest(GetDoubleClickTime() + 50);
   gui::LeftDown();
   ASSERT_TRUE(run.Lit(kMute));
   ASSERT_TRUE(run.engine.ActivateOther());
@@ -210,7 +224,7 @@ GUI_SCENARIO(Buttons, StationButtonsWithShiftAndTheirLabelsAndTips) {
   run.MoveTo(Station(3));
   Click(VK_SHIFT);
   ASSERT_TRUE(run.engine.WaitFor(engine::kSelectPreset));
-  EXPECT_TRUE(wintest::MatchesSequence(run.engine.Messages(), {wintest::Posted(engine::kSelectPreset, 11, 0)},
+  EXPECT_TRUE(wintest::MatchesSequence(run.engine.Messages(), {wintest::Sent(engine::kSelectPreset, 11, 0)},
                                        wintest::Only({engine::kSelectPreset})));
   // Its tip names both presets.
   const POINT p = run.At(Station(3), 5, 5);
@@ -235,6 +249,22 @@ GUI_SCENARIO(Buttons, StationButtonsWithShiftAndTheirLabelsAndTips) {
   run.engine.Preset(1, 107900000, "One");
   SendMessageA(run.window, engine::kSettingsChanged, 0, 0);
   EXPECT_NE(label(1), before) << "the label follows the station list";
+}
+
+GUI_SCENARIO(Buttons, ALabelWiderThanItsButtonStaysOnIt) {
+  UseSkin(2, 24);
+  Run run;
+  run.engine.Preset(1, 107900000, "One");
+  run.Start();
+  run.module->WaitIdle();
+  const gui::Pixels px = gui::CaptureClient(run.window);
+  const int left = Station(1).x, right = left + kSize;
+  int drawn = 0, spilt = 0;
+  for (int y = kStationY; y < kStationY + kSize; ++y)
+    for (int x = 0; x < kW; ++x)
+      if (px.at(x, y) != kNormal) ++(x < left || x >= right ? spilt : drawn);
+  EXPECT_GT(drawn, 0);
+  EXPECT_EQ(spilt, 0);
 }
 
 GUI_SCENARIO(Buttons, ExitAndCloseSwapWithShift) {

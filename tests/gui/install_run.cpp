@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "tests/gui/launched.h"
 #include "tests/support/wintest.h"
 
 namespace gui {
@@ -68,6 +69,7 @@ int RunInInstall(const std::string& testName) {
   const std::string folder = Prepare();
   if (folder.empty()) return -2;
   wintest::IsolatedSettings settings;
+  ClearSystemStandIns();
   SetEnvironmentVariableA(kInsideVariable, "1");
   wintest::Process copy(folder + FileName(wintest::ExePath()), {"--gtest_filter=" + testName}, folder);
   SetEnvironmentVariableA(kInsideVariable, nullptr);

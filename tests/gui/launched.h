@@ -17,6 +17,9 @@ bool StandIn(const std::string& name);
 // The test prefix's system folder is the scenarios' own (they never run at
 // once: they share the desktop).
 bool SystemStandIn(const std::string& name);
+// Removes the system stand-ins that a scenario which crashed or was killed
+// left in the prefix; every scenario starts with this.
+void ClearSystemStandIns();
 
 // "<file name>|<command line>" of every start so far, once `count` have
 // been recorded (or the timeout has passed).

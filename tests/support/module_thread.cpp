@@ -20,6 +20,11 @@ UINT ProbeMessage() {
   return message;
 }
 
+UINT CallMessage() {
+  static const UINT message = RegisterWindowMessageA("TavrinTestCall");
+  return message;
+}
+
 }  // namespace
 
 // The WH_GETMESSAGE hook of every module thread; it runs on that thread.
@@ -48,6 +53,10 @@ struct ModuleHook {
         if (HIWORD(GetQueueStatus(kBusy)) == 0) self->idleAt_ = probe;
         self->taken_ = probe;
         msg->message = WM_NULL;  // nothing for the module's own loop
+      } else if (msg->message == CallMessage()) {
+        reinterpret_cast<void (*)(void*)>(msg->wParam)(reinterpret_cast<void*>(msg->lParam));
+        ++self->callsDone_;
+        msg->message = WM_NULL;
       } else if (msg->message == WM_TIMER && self->restTimer_ && msg->wParam == self->restTimer_) {
         KillTimer(nullptr, self->restTimer_);
         self->restTimer_ = 0;
@@ -110,6 +119,13 @@ bool ModuleThread::Probe(LPARAM rest, DWORD timeoutMs) const {
   const long probe = ++probes_;
   if (!PostThreadMessageA(threadId_, ProbeMessage(), static_cast<WPARAM>(probe), rest)) return Finished();
   return WaitUntil([&] { return taken_ >= probe || Finished(); }, timeoutMs);
+}
+
+bool ModuleThread::OnThread(void (*fn)(void*), void* arg, DWORD timeoutMs) const {
+  const long call = ++calls_;
+  if (!PostThreadMessageA(threadId_, CallMessage(), reinterpret_cast<WPARAM>(fn), reinterpret_cast<LPARAM>(arg)))
+    return false;
+  return WaitUntil([&] { return callsDone_ >= call || Finished(); }, timeoutMs) && callsDone_ >= call;
 }
 
 bool ModuleThread::WaitIdle(DWORD timeoutMs) const {

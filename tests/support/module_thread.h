@@ -48,6 +48,10 @@ class ModuleThread {
   // sees whether a module timer runs by comparing two readings around WaitRest.
   long TimerMessages() const { return timerMessages_; }
 
+  // Runs fn(arg) on the module's thread, between two of its messages; false
+  // when the thread did not take it in time.
+  bool OnThread(void (*fn)(void*), void* arg, DWORD timeoutMs = 10000) const;
+
   // Whether Activate has returned, waiting up to timeoutMs.
   bool Finished(DWORD timeoutMs = 0) const;
   // Waits for the end, pressing OK in every message box meanwhile; their
@@ -77,6 +81,8 @@ class ModuleThread {
   std::atomic<long> idleAt_{0};     // the last probe taken with nothing behind it
   std::atomic<long> restedAt_{0};   // the last probe whose rest timer has fired
   std::atomic<long> timerMessages_{0};
+  mutable std::atomic<long> calls_{0};     // calls posted by OnThread
+  std::atomic<long> callsDone_{0};
   UINT_PTR restTimer_ = 0;          // module thread only
   long restProbe_ = 0;              // module thread only
 };
