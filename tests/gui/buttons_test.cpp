@@ -1,10 +1,12 @@
 // The skin's buttons in real use: pressing and releasing, OneTouch, the ways
 // a press is cancelled, toggles that show only the engine's state, station
-// buttons with Shift, the closing and topmost buttons, and programs started.
+// buttons with Shift, the closing, minimize and topmost buttons, programs
+// started, and all of them without an engine.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
@@ -16,10 +18,10 @@ namespace {
 
 constexpr char kSection[] = "Vrx";
 constexpr char kClass[] = "QorvVarix";
-constexpr int kW = 260, kH = 60, kSize = 20;
+constexpr int kW = 260, kH = 110, kSize = 20;
 constexpr COLORREF kNormal = RGB(40, 40, 40);
 constexpr COLORREF kLit = RGB(200, 0, 0);  // the pressed and on pictures
-constexpr uint32_t kTopmost = 0x01, kSnap = 0x02;
+constexpr uint32_t kTopmost = 0x01, kSnap = 0x02, kTaskbar = 0x08;
 
 // Where each button sits (the top row) and the station buttons below.
 struct Place {
@@ -33,6 +35,15 @@ constexpr Place kExit{"BtnExit", 10, 5, false}, kClose{"BtnCloseGUI", 35, 5, fal
     kStereo{"BtnSetStereo", 110, 5, false}, kNext{"BtnNext", 135, 5, true}, kSetup{"BtnSetup", 160, 5, false};
 constexpr int kStationY = 35;
 Place Station(int n) { return {nullptr, 10 + 25 * (n - 1), kStationY, false}; }
+// The other engine toggles on the third row; the window's own buttons on the
+// fourth.
+constexpr Place kRecord{"BtnRecord", 10, 60, false}, kFreeze{"BtnFreeze", 35, 60, false},
+    kEngage{"BtnEngage", 60, 60, false}, kMuteFM{"BtnMuteFM", 85, 60, false}, kMuteRad{"BtnMuteRad", 110, 60, false},
+    kMuteAll{"BtnMuteAll", 135, 60, false}, kMuteRec{"BtnMuteRec", 160, 60, false},
+    kMuteWav{"BtnMuteWav", 185, 60, false};
+constexpr Place kMinimize{"BtnMinimize", 10, 85, false}, kGui{"BtnGUI", 35, 85, false},
+    kApp{"BtnApp", 60, 85, false}, kGuiApp{"BtnGUIApp", 85, 85, false}, kHelp{"BtnHelp", 110, 85, false},
+    kPrevious{"BtnPrevious", 135, 85, false};
 
 std::string Section(const std::string& name, const Place& p, const std::string& extra = "") {
   return "[" + name + "]\nWindowX=" + std::to_string(p.x) + "\nWindowY=" + std::to_string(p.y) +
@@ -43,7 +54,10 @@ std::string Section(const std::string& name, const Place& p, const std::string& 
 
 void UseSkin(int stations = 8, int fontSize = 9) {
   std::string d = "[General]\nWidth=" + std::to_string(kW) + "\nHeight=" + std::to_string(kH) + "\n";
-  for (const Place& p : {kExit, kClose, kTopmostButton, kMute, kStereo, kNext, kSetup}) d += Section(p.section, p);
+  for (const Place& p : {kExit, kClose, kTopmostButton, kMute, kStereo, kNext, kSetup, kRecord, kFreeze, kEngage,
+                         kMuteFM, kMuteRad, kMuteAll, kMuteRec, kMuteWav, kMinimize, kGui, kApp, kGuiApp, kHelp,
+                         kPrevious})
+    d += Section(p.section, p);
   for (int n = 1; n <= stations; ++n)
     d += Section("BtnStation" + std::to_string(n), Station(n),
                  "Text=1\nFontColor=#FFFFFF\nFontColorPressed=#FFFF00\nFontSize=" + std::to_string(fontSize) + "\n");
@@ -53,8 +67,8 @@ void UseSkin(int stations = 8, int fontSize = 9) {
   KvIniSetString(kSection, "Skin", bitmap.c_str());
 }
 
-struct Run {
-  gui::EngineWindow engine;
+// The module alone; Run adds the engine window it finds.
+struct Bare {
   std::unique_ptr<wintest::ModuleThread> module;
   HWND window = nullptr;
 
@@ -76,6 +90,14 @@ struct Run {
     gui::MouseTo(s.x, s.y);
     module->WaitIdle();
   }
+};
+
+// The engine window is made first and goes last, so the module never runs
+// without it.
+struct WithEngine {
+  gui::EngineWindow engine;
+};
+struct Run : WithEngine, Bare {
   size_t Count(UINT message) const { return engine.Messages(message).size(); }
 };
 
@@ -316,6 +338,142 @@ GUI_SCENARIO(Buttons, SettingsStartsTheSettingsProgram) {
   const auto started = gui::Launched(1);
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(started[0].substr(0, started[0].find('|')), "KvSetup.exe");
+  EXPECT_FALSE(run.module->Finished());
+}
+
+// The toggles not covered above: each shows the engine's answer, asks for the
+// opposite of it and changes only on the engine's notification.
+GUI_SCENARIO(Buttons, TogglesAskForTheOppositeOfTheEngineState) {
+  struct Row {
+    Place button;
+    UINT command, query, notification;
+    bool state;
+  };
+  using engine::Line;
+  const Row rows[] = {
+      {kRecord, engine::kSetRecording, engine::kGetRecording, engine::kNotifyRecording, false},
+      {kFreeze, engine::kSetFreeze, engine::kGetFreeze, engine::kNotifyFreeze, true},
+      {kEngage, engine::kSetAdvanced, engine::kGetAdvanced, engine::kNotifyAdvanced, false},
+      {kMuteFM, engine::kSetFmMute, engine::kGetFmMute, engine::kNotifyFmMute, true},
+      {kMuteRad, engine::SetMute(Line::Radio), engine::GetMute(Line::Radio), engine::NotifyMute(Line::Radio), false},
+      {kMuteAll, engine::SetMute(Line::All), engine::GetMute(Line::All), engine::NotifyMute(Line::All), true},
+      {kMuteRec, engine::SetMute(Line::Record), engine::GetMute(Line::Record), engine::NotifyMute(Line::Record),
+       false},
+      {kMuteWav, engine::SetMute(Line::WaveOut), engine::GetMute(Line::WaveOut), engine::NotifyMute(Line::WaveOut),
+       true},
+  };
+  UseSkin();
+  Run run;
+  for (const Row& row : rows) run.engine.Answer(row.query, row.state ? 1 : 0);
+  run.Start();
+  std::vector<wintest::Expected> expected;
+  std::vector<uint32_t> commands;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.button.section);
+    EXPECT_EQ(run.Lit(row.button), row.state);
+    run.MoveTo(row.button);
+    Click();
+    ASSERT_TRUE(run.engine.WaitFor(row.command));
+    EXPECT_EQ(run.Lit(row.button), row.state) << "not changed before the engine says so";
+    PostMessageA(run.window, row.notification, row.state ? 0 : 1, 0);
+    EXPECT_EQ(run.Lit(row.button), !row.state);
+    expected.push_back(wintest::Posted(row.command, row.state ? 0 : 1, 0));
+    commands.push_back(row.command);
+  }
+  EXPECT_TRUE(wintest::MatchesSequence(run.engine.Messages(), expected, wintest::Only(commands)));
+}
+
+GUI_SCENARIO(Buttons, WithoutAnEngineTogglesAreOffAndClicksDoNothing) {
+  UseSkin();
+  Bare run;  // no engine window anywhere
+  run.Start();
+  ASSERT_NE(run.window, nullptr);
+  const Place toggles[] = {kMute, kRecord, kFreeze, kEngage, kMuteFM, kMuteRad, kMuteAll, kMuteRec, kMuteWav};
+  for (const Place& p : toggles) EXPECT_FALSE(run.Lit(p)) << p.section;
+  const gui::Pixels px = gui::CaptureClient(run.window);
+  int labelled = 0;
+  for (int n = 1; n <= 8; ++n)
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x) labelled += px.at(Station(n).x + x, kStationY + y) != kNormal;
+  EXPECT_EQ(labelled, 0) << "station labels are empty";
+  for (const Place& p : toggles) {
+    run.MoveTo(p);
+    Click();
+  }
+  for (const Place& p : {kStereo, kNext, kPrevious, Station(1), Station(3)}) {
+    run.MoveTo(p);
+    Click();
+  }
+  run.MoveTo(Station(2));
+  Click(VK_SHIFT);
+  EXPECT_TRUE(run.module->WaitIdle());
+  EXPECT_FALSE(run.module->Finished());
+}
+
+GUI_SCENARIO(Buttons, MinimizeIconifiesWithATaskbarButtonAndClosesWithout) {
+  UseSkin();
+  for (const uint32_t flags : {kSnap | kTaskbar, kSnap}) {
+    SCOPED_TRACE(flags);
+    KvIniSetDword(kSection, "Flags", flags);
+    Run run;
+    run.Start();
+    run.MoveTo(kMinimize);
+    Click();
+    if (flags & kTaskbar) {
+      EXPECT_TRUE(wintest::WaitUntil([&] { return IsIconic(run.window) != FALSE; }, 5000));
+      EXPECT_FALSE(run.module->Finished());
+    } else {
+      EXPECT_TRUE(run.module->Finished(5000));
+    }
+    EXPECT_EQ(run.Count(engine::kExit), 0u) << "the player goes on";
+  }
+}
+
+GUI_SCENARIO(Buttons, LaunchAndHelpButtonsStartTheirPrograms) {
+  UseSkin();
+  KvIniSetDword(kSection, "Flags", kSnap);  // neither closes the module after a start
+  ASSERT_TRUE(gui::StandIn("KvGUI.exe"));
+  ASSERT_TRUE(gui::StandIn("Tuner.exe"));
+  ASSERT_TRUE(gui::SystemStandIn("hh.exe"));
+  KvIniSetString(kSection, "AltGUI", "VrxB.dll");
+  KvIniSetString(kSection, "ExtApp", ("\"" + gui::Install() + "Tuner.exe\" -a").c_str());
+  const std::string help = gui::Install() + "KvHelp.chm";
+  struct Row {
+    Place button;
+    WORD hold;
+    std::string program, part;  // the file started and a part of its command line
+  };
+  const std::string module = "KvGUI.exe p \"VrxB.dll\"";
+  const Row rows[] = {
+      {kGui, 0, "KvGUI.exe", module},
+      {kApp, 0, "Tuner.exe", "Tuner.exe\" -a"},
+      {kGuiApp, 0, "KvGUI.exe", module},
+      {kGuiApp, VK_SHIFT, "Tuner.exe", "Tuner.exe\" -a"},
+      {kHelp, 0, "hh.exe", "\"" + help + "::/gui.html\""},
+      {kHelp, VK_SHIFT, "hh.exe", "\"" + help + "\""},
+  };
+  Run run;
+  run.Start();
+  size_t count = 0;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.button.section) + (row.hold ? " with Shift" : ""));
+    run.module->WaitRest(GetDoubleClickTime() + 50);  // a click apart, not a double click
+    run.MoveTo(row.button);
+    Click(row.hold);
+    const auto started = gui::Launched(++count);
+    ASSERT_EQ(started.size(), count);
+    EXPECT_EQ(started.back().substr(0, started.back().find('|')), row.program);
+    EXPECT_NE(started.back().find(row.part), std::string::npos) << started.back();
+  }
+  // A module path far longer than a file path is passed whole.
+  const std::string longModule = "C:\\" + std::string(600, 'm') + ".dll";
+  KvIniSetString(kSection, "AltGUI", longModule.c_str());
+  run.module->WaitRest(GetDoubleClickTime() + 50);
+  run.MoveTo(kGui);
+  Click();
+  const auto started = gui::Launched(++count);
+  ASSERT_EQ(started.size(), count);
+  EXPECT_NE(started.back().find("KvGUI.exe p \"" + longModule + "\""), std::string::npos) << started.back();
   EXPECT_FALSE(run.module->Finished());
 }
 
