@@ -22,6 +22,16 @@ struct KernelHandleTraits {
 };
 using KernelHandle = Owner<KernelHandleTraits>;
 
+// A search from FindFirstFile, closed with FindClose; a failed search
+// (INVALID_HANDLE_VALUE) is held as null.
+struct FindHandleTraits {
+  using Handle = HANDLE;
+  static constexpr Handle Null() { return nullptr; }
+  static bool Valid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+  static void Release(Handle h) { FindClose(h); }
+};
+using FindHandle = Owner<FindHandleTraits>;
+
 // A library from LoadLibrary, freed when it goes away.
 struct LibraryTraits {
   using Handle = HMODULE;

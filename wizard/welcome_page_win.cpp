@@ -25,13 +25,6 @@ constexpr char kHeadingFace[] = "Times New Roman";
 constexpr LONG kHeadingTwips = 300;
 constexpr int kPageIndex = 0;
 
-struct FindTraits {
-  using Handle = HANDLE;
-  static constexpr Handle Null() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void Release(Handle h) { FindClose(h); }
-};
-using FileSearch = kv::Owner<FindTraits>;
 
 // The list entry of the language in use; empty for the default.
 std::string g_language;
@@ -57,7 +50,7 @@ void FillLanguages(HWND page) {
   const HWND list = GetDlgItem(page, IDC_LANGUAGE_LIST);
   const std::string folder = kv::ProgramFolder();
   WIN32_FIND_DATAA found{};
-  const FileSearch search(FindFirstFileA((folder + "*.lng").c_str(), &found));
+  const kv::FindHandle search(FindFirstFileA((folder + "*.lng").c_str(), &found));
   if (search) {
     do {
       const std::string name = LanguageName(found.cFileName);

@@ -13,7 +13,6 @@
 #include "graphic/core/skin_order.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
-#include "host/owner.h"
 #include "host/program_folder_win.h"
 #include "host/settings.h"
 #include "host/win_handle.h"
@@ -26,15 +25,6 @@ constexpr char kSettingsProgram[] = "KvSetup.exe";
 constexpr char kAltGuiKey[] = "AltGUI";
 constexpr char kExtAppKey[] = "ExtApp";
 constexpr WPARAM kRebuildWithSkin = 1;
-
-// A Windows find handle, closed by FindClose.
-struct FindTraits {
-  using Handle = HANDLE;
-  static constexpr Handle Null() { return nullptr; }
-  static bool Valid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
-  static void Release(Handle h) { FindClose(h); }
-};
-using FindHandle = kv::Owner<FindTraits>;
 
 }  // namespace
 
@@ -100,7 +90,7 @@ void SwitchSkin(bool backward) {
   const std::string folder = kv::ProgramFolder() + kSkinFolder;
   std::vector<std::string> entries;
   WIN32_FIND_DATAA found{};
-  FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
+  kv::FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
   if (find) {
     do {
       if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) entries.emplace_back(found.cFileName);
