@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+#include "host/pci_header.h"
+
 namespace wizard {
 
 enum class CardChip : int { kBt8xx = 0, kSaa713x = 1 };
@@ -19,7 +21,7 @@ struct PciLocation {
 };
 
 // The first 64 bytes of a function's configuration space.
-using PciHeader = std::array<uint8_t, 64>;
+using PciHeader = std::array<uint8_t, pci::kHeaderSize>;
 
 // Reads one function's header; false when the function does not answer.
 using PciHeaderReader = std::function<bool(const PciLocation&, PciHeader&)>;

@@ -1,23 +1,12 @@
 #include "player/port/port_bus.h"
 
+#include "host/pci_header.h"
+
 #include <charconv>
 #include <cstring>
 
 namespace port {
 namespace {
-
-constexpr size_t kBars = 6;
-constexpr size_t kFirstBarAt = 16;
-constexpr uint32_t kIoSpace = 0x1;
-constexpr uint32_t kMemoryTypeMask = 0x6;
-constexpr uint32_t kMemory64 = 0x4;
-constexpr uint32_t kMemoryFlags = 0xF;
-
-uint32_t HeaderWord(const PciFunction& f, size_t at) {
-  uint32_t v = 0;
-  for (size_t i = 0; i < 4; ++i) v |= static_cast<uint32_t>(f.header[at + i]) << (8 * i);
-  return v;
-}
 
 void Store(uint8_t* to, uint32_t value, uint32_t width) {
   for (uint32_t i = 0; i < width; ++i) to[i] = static_cast<uint8_t>(value >> (8 * i));
@@ -74,12 +63,12 @@ class Parser {
     PciFunction& f = bus_.last();
     if (key == "vendor" || key == "device") {
       if (n.size() != 1 || n[0] > 0xFFFF) return std::string(key) + " takes one 16-bit number";
-      Store(&f.header[key == "vendor" ? 0 : 2], n[0], 2);
+      Store(&f.header[key == "vendor" ? pci::kVendorAt : pci::kDeviceAt], n[0], 2);
     } else if (key == "bar") {
-      if (n.size() != 2 || n[0] >= kBars) return "bar takes a register 0-5 and a value";
-      Store(&f.header[kFirstBarAt + 4 * n[0]], n[1], 4);
+      if (n.size() != 2 || n[0] >= pci::kBars) return "bar takes a register 0-5 and a value";
+      Store(&f.header[pci::kFirstBarAt + 4 * n[0]], n[1], 4);
     } else if (key == "config") {
-      if (n.size() != 2 || n[0] % 4 != 0 || n[0] >= kHeaderSize)
+      if (n.size() != 2 || n[0] % 4 != 0 || n[0] >= pci::kHeaderSize)
         return "config takes an offset (a multiple of 4 below 64) and a value";
       Store(&f.header[n[0]], n[1], 4);
     } else if (key == "memory") {
@@ -104,7 +93,7 @@ class Parser {
 
  private:
   std::string Function(const std::vector<uint32_t>& n) {
-    if (n.size() != 3 || n[0] >= kBuses || n[1] >= kDevices || n[2] >= kFunctions)
+    if (n.size() != 3 || n[0] >= pci::kBuses || n[1] >= pci::kDevices || n[2] >= pci::kFunctions)
       return "function takes a bus 0-255, a device 0-31 and a function 0-7";
     if (!bus_.Add(n[0], n[1], n[2])) return "function described twice";
     wroteRegister_ = false;
@@ -118,11 +107,8 @@ class Parser {
 }  // namespace
 
 std::optional<uint64_t> PciFunction::MemoryBase() const {
-  const uint32_t first = HeaderWord(*this, kFirstBarAt);
-  if (first & kIoSpace) return std::nullopt;
-  uint64_t base = first & ~kMemoryFlags;
-  if ((first & kMemoryTypeMask) == kMemory64) base |= static_cast<uint64_t>(HeaderWord(*this, kFirstBarAt + 4)) << 32;
-  if (base == 0) return std::nullopt;  // an unassigned register decodes nothing
+  const auto base = pci::FirstMemoryBase(header.data());
+  if (base == 0u) return std::nullopt;  // an unassigned register decodes nothing
   return base;
 }
 
@@ -131,7 +117,7 @@ uint32_t Place(uint32_t bus, uint32_t device, uint32_t function) { return (bus <
 }  // namespace
 
 const PciFunction* Bus::Find(uint32_t bus, uint32_t device, uint32_t function) const {
-  if (bus >= kBuses || device >= kDevices || function >= kFunctions) return nullptr;
+  if (bus >= pci::kBuses || device >= pci::kDevices || function >= pci::kFunctions) return nullptr;
   const auto it = index_.find(Place(bus, device, function));
   return it == index_.end() ? nullptr : &functions_[it->second];
 }

@@ -11,12 +11,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/pci_header.h"
+
 namespace port {
 
-constexpr uint32_t kBuses = 256;
-constexpr uint32_t kDevices = 32;
-constexpr uint32_t kFunctions = 8;
-constexpr size_t kHeaderSize = 64;
 constexpr uint32_t kDefaultMemory = 4096;
 // Larger register memories are a typing error, not a card.
 constexpr uint32_t kMaxMemory = 1u << 20;
@@ -25,7 +23,7 @@ struct PciFunction {
   uint32_t bus = 0;
   uint32_t device = 0;
   uint32_t function = 0;
-  std::array<uint8_t, kHeaderSize> header{};
+  std::array<uint8_t, pci::kHeaderSize> header{};
   // The memory the first base address register decodes (its register file),
   // at the physical address that register holds.
   std::vector<uint8_t> memory = std::vector<uint8_t>(kDefaultMemory);

@@ -28,7 +28,7 @@ constexpr char kTwoCards[] =
     "reg 0x1FFF 0xA5 1\n"
     "reg 0x16E 0x0102 2\n";
 
-uint32_t Word(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
+uint32_t Word(const uint8_t* p) { return pci::Word32(p, 0); }
 
 TEST(PortBus, ReadsFunctionsHeadersAndRegisters) {
   const ParseResult parsed = ParseBus(kTwoCards);
