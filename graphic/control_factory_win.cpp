@@ -13,6 +13,8 @@
 #include "graphic/core/step_button_win.h"
 #include "graphic/core/topmost_button_win.h"
 #include "graphic/panels/spectrum_view_win.h"
+#include "graphic/panels/time_shift_slider_win.h"
+#include "graphic/panels/volume_slider_win.h"
 
 namespace vrx {
 namespace {
@@ -27,13 +29,15 @@ std::unique_ptr<SkinControl> MakeButton(int slot, Args&&... args) {
 }  // namespace
 
 std::unique_ptr<SkinControl> MakeControl(int slot) {
-  // The equalizer button (21), the sliders (34-71), the station list (72)
+  // The equalizer button (21), the band sliders (41-71), the station list (72)
   // and the displays (74-76) join here as their classes are built; until
   // then their slots stay empty. The station display (73) only takes keys
   // and the wheel so far.
   if (const EngineToggle* toggle = ToggleOf(slot)) return MakeButton<EngineToggleButton>(slot, *toggle);
   if (slot >= skin::kBtnStation1 && slot < skin::kBtnStation1 + skin::kStationButtons)
     return MakeButton<StationButton>(slot, slot - skin::kBtnStation1 + 1);
+  if (const VolumeLine* line = VolumeLineOf(slot))
+    return std::make_unique<VolumeSlider>(*line, Module().skin.Slider(slot));
   switch (slot) {
     case skin::kBtnExit:
       return MakeButton<ExitButton>(slot, ExitButton::kExit);
@@ -59,6 +63,8 @@ std::unique_ptr<SkinControl> MakeControl(int slot) {
       return MakeButton<StepButton>(slot, true);
     case skin::kInfoStation:
       return std::make_unique<StationDisplay>();
+    case skin::kSldTimeShift:
+      return std::make_unique<TimeShiftSlider>(Module().skin.Slider(slot));
     case skin::kSpectrum:
       return std::make_unique<SpectrumView>(Module().skin.spectrum);
     default:
