@@ -45,6 +45,14 @@ using kv::LangText;
     "Note. A folder name cannot exceed 255 characters in length and cannot contain the following symbols: \\ / : * " \
     "? \" < > |") \
   X(kFreeSpace, "WIZ_FREE", "Free space: %lu MB") \
+  X(kRadioLabel, "WIZ_RADIO", "Radio :") \
+  X(kRecordLabel, "WIZ_RECORD", "Recording :") \
+  X(kWaveLabel, "WIZ_WAVE", "Wave out :") \
+  X(kSoundText, "WIZ_SOUND", \
+    "It is important to select proper sound lines. If you are not sure, please read \\1this topic\\1 of the Tavrin " \
+    "FM Player Help.\n\nRadio and Recording:  your TV/Radio card is connected to this line. Usually it is Line-In " \
+    "or Microphone.\n\nWave out:  you use this line for listening to music files. Usually it is Wave/MP3, " \
+    "Wave/DirectSound, Wave-Out, Wave, etc.") \
   X(kSelectFolder, "WIZ_SELECTFOLDER", \
     "Select the folder where you would like Tavrin FM Player to store recorded sound files.")
 

@@ -27,5 +27,16 @@
 #define IDC_FINISH_TEXT 1017
 #define IDC_OPEN_SETTINGS 1018
 #define IDC_LAUNCH 1019
-/* Sound lines and tuner pages: their explanation */
+/* Sound lines page: a label, a device list and a line list per role */
+#define IDC_RADIO_LABEL 1000
+#define IDC_RECORD_LABEL 1001
+#define IDC_WAVE_LABEL 1002
+#define IDC_RADIO_DEVICE 1020
+#define IDC_RADIO_LINE 1021
+#define IDC_WAVE_DEVICE 1022
+#define IDC_WAVE_LINE 1023
+#define IDC_RECORD_DEVICE 1024
+#define IDC_RECORD_LINE 1025
+#define IDC_SOUND_TEXT 1099
+/* Tuner page: its explanation */
 #define IDC_PAGE_TEXT 1030

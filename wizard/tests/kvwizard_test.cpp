@@ -4,11 +4,13 @@
 // are stand-ins that record their command lines.
 #include <windows.h>
 #include <commctrl.h>
+#include <mmsystem.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "host/settings.h"
 #include "host/kv_ini.h"
@@ -19,6 +21,7 @@
 #include "wizard/language_keys.h"
 #include "wizard/page_rules.h"
 #include "wizard/resource_ids.h"
+#include "wizard/sound_lines.h"
 #include "wizard/wizard_layout.h"
 
 namespace {
@@ -30,6 +33,7 @@ constexpr int kBackButton = 0x3023;
 constexpr int kNextButton = 0x3024;
 constexpr int kFinishButton = 0x3025;
 constexpr char kDialogClass[] = "#32770";
+constexpr int kSoundPage = 1;
 constexpr int kRecordPage = 3;
 constexpr int kFinishPage = wizard::kFinishPage;
 constexpr DWORD kExitMs = 20000;
@@ -60,17 +64,44 @@ std::string GermanText(const char* key) {
 }
 
 // A folder with KvWizard.exe, German.lng and, unless left out, the two
-// recording stand-ins as KvEngine.exe and KvSetup.exe.
-std::string WizardFolder(const std::string& name, bool withPrograms) {
+// recording stand-ins as KvEngine.exe and KvSetup.exe. With a sound system
+// description the wizard is its test build, which reads it beside itself.
+std::string WizardFolder(const std::string& name, bool withPrograms, const char* soundSystem = nullptr) {
   const std::string folder = wintest::TempFolder() + name + "\\";
   CreateDirectoryA(folder.c_str(), nullptr);
-  CopyFileA((wintest::InstallFolder() + "KvWizard.exe").c_str(), (folder + "KvWizard.exe").c_str(), FALSE);
+  const std::string wizard =
+      soundSystem ? wintest::ExeFolder() + "KvWizardScripted.exe" : wintest::InstallFolder() + "KvWizard.exe";
+  CopyFileA(wizard.c_str(), (folder + "KvWizard.exe").c_str(), FALSE);
+  if (soundSystem) std::ofstream(folder + "SoundSystem.txt", std::ios::binary) << soundSystem;
   CopyFileA((wintest::InstallFolder() + "German.lng").c_str(), (folder + "German.lng").c_str(), FALSE);
   if (withPrograms)
     for (const char* program : {"KvEngine.exe", "KvSetup.exe"})
       CopyFileA((wintest::ExeFolder() + "launch_recorder.exe").c_str(), (folder + program).c_str(), FALSE);
   return folder;
 }
+
+// A drop-down list of another process: its entries and its selection. The
+// page's lists are Unicode windows, whose entries Wine hands across
+// processes to an ANSI CB_GETLBTEXT unconverted, so they are read wide.
+std::vector<std::string> Entries(HWND list) {
+  std::vector<std::string> entries;
+  const LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t wide[MAX_PATH] = {};
+    SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+    char text[MAX_PATH] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    entries.emplace_back(text);
+  }
+  return entries;
+}
+int Selected(HWND list) { return static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0)); }
+std::string SelectedEntry(HWND list) {
+  const auto entries = Entries(list);
+  const int at = Selected(list);
+  return at >= 0 && at < static_cast<int>(entries.size()) ? entries[at] : std::string("<none>");
+}
+std::optional<uint32_t> Lines(const char* key) { return kv::ReadDword(wizard::kLinesSection, key); }
 
 class RunningWizard {
  public:
@@ -80,6 +111,14 @@ class RunningWizard {
     AssignProcessToJobObject(job_.get(), process_.handle());
     WaitUntil([&] { return (sheet_ = wintest::ProcessWindow(process_.id(), kDialogClass)) != nullptr; }, kExitMs);
   }
+  // A sheet left open by a test (or a failed one) is cancelled, so the
+  // process ends before its owner waits for it.
+  ~RunningWizard() {
+    if (sheet_ && WaitForSingleObject(process_.handle(), 0) == WAIT_TIMEOUT)
+      PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  }
+  RunningWizard(const RunningWizard&) = delete;
+  RunningWizard& operator=(const RunningWizard&) = delete;
   HWND sheet() const { return sheet_; }
   wintest::Process& process() { return process_; }
 
@@ -88,6 +127,11 @@ class RunningWizard {
     return static_cast<int>(SendMessageA(sheet_, PSM_HWNDTOINDEX, reinterpret_cast<WPARAM>(page()), 0));
   }
   HWND control(int id) const { return GetDlgItem(page(), id); }
+  // Picks an entry of a drop-down list as the user does, with its notice.
+  void Pick(int list, int index, WORD notice = CBN_SELCHANGE) const {
+    SendMessageA(control(list), CB_SETCURSEL, index, 0);
+    SendMessageA(page(), WM_COMMAND, MAKEWPARAM(list, notice), reinterpret_cast<LPARAM>(control(list)));
+  }
   bool Press(int button, int expectedPage) {
     PostMessageA(sheet_, PSM_PRESSBUTTON, button, 0);
     return WaitUntil([&] { return pageIndex() == expectedPage; });
@@ -155,11 +199,27 @@ TEST(KvWizard, EnglishFromFirstPageToFinishStoresTheFolderAndStartsBothPrograms)
   EXPECT_EQ(wintest::WindowText(wizard.sheet()), wizard::kTitle.english);
   EXPECT_TRUE(wizard.ShowsButtons("-N-")) << wizard.Buttons();
   EXPECT_TRUE(wizard.HeaderShows(wizard::kHdrWelcome.english));
+  // The real wizard lists the system's devices as winmm shows them to this
+  // process: none under a plain Wine, where it stores nothing for the roles.
+  const size_t inputs = waveInGetNumDevs(), outputs = waveOutGetNumDevs();
   for (int page = 1; page <= kRecordPage; ++page) {
     ASSERT_TRUE(wizard.Press(PSBTN_NEXT, page));
     EXPECT_TRUE(wizard.ShowsButtons("BN-")) << page << " " << wizard.Buttons();
     EXPECT_TRUE(wizard.HeaderShows(wizard::kPages[page].title.english)) << page;
+    if (page != kSoundPage) continue;
+    for (const wizard::SoundRole& role : wizard::kSoundRoles) {
+      EXPECT_EQ(Entries(wizard.control(role.deviceList)).size(), role.kind == wizard::WaveKind::In ? inputs : outputs);
+      EXPECT_EQ(wintest::WindowText(wizard.control(role.labelId)), role.label.english);
+    }
   }
+  for (const wizard::SoundRole& role : wizard::kSoundRoles) {
+    const bool any = (role.kind == wizard::WaveKind::In ? inputs : outputs) > 0;
+    EXPECT_EQ(Lines(role.deviceKey).has_value(), any) << role.deviceKey;
+    if (!any) {
+      EXPECT_EQ(Lines(role.lineKey), std::nullopt) << role.lineKey;
+    }
+  }
+  EXPECT_EQ(Lines(wizard::kAudigyKey), std::nullopt);
 
   EXPECT_EQ(EditText(wizard.control(IDC_FOLDER)), "D:\\Rec\\");
   const HWND freeSpace = wizard.control(IDC_FREE_SPACE);
@@ -218,6 +278,89 @@ TEST(KvWizard, GermanRetitlesAtOnceAndFinishWithBoxesClearedStartsNothing) {
   SendMessageA(wizard.control(IDC_LAUNCH), BM_SETCHECK, BST_UNCHECKED, 0);
   EXPECT_EQ(wizard.Finish(), 0);
   EXPECT_EQ(wizard.ProcessesRun(), 1u) << "the wizard alone";
+}
+
+// Two cards: a plain one whose wave-out mixer has no line-in line and whose
+// recording mixer has no line at all, and an Audigy with an analog mix.
+constexpr char kTwoCards[] =
+    "in Plain Card\n"
+    "destination wavein\n"
+    "in Audigy Card\n"
+    "destination speakers\n"
+    "line 30 Line-In\n"
+    "destination wavein\n"
+    "line 31 Microphone\n"
+    "line 32 Line In\n"
+    "line 33 Analog Mix (Line/CD/Aux/TAD/PC)\n"
+    "out Plain Card\n"
+    "destination speakers\n"
+    "line 10 Wavetable Synth\n"
+    "line 11 Wave\n"
+    "out Audigy Card\n"
+    "destination speakers\n"
+    "line 20 Line-In\n"
+    "line 21 Wave/DirectSound\n";
+
+TEST(KvWizardSoundPage, GuessesEachRoleRefillsOnADeviceChangeAndStoresWhatIsChosen) {
+  const wintest::IsolatedSettings settings;
+  RunningWizard wizard(WizardFolder("sound", true, kTwoCards));
+  ASSERT_NE(wizard.sheet(), nullptr);
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kSoundPage));
+
+  const std::vector<std::string> cards{"Plain Card", "Audigy Card"};
+  for (int list : {IDC_RADIO_DEVICE, IDC_RECORD_DEVICE, IDC_WAVE_DEVICE})
+    EXPECT_EQ(Entries(wizard.control(list)), cards) << list;
+  // Radio and Recording: the first card with a line-in line; Wave out: the first.
+  EXPECT_EQ(Selected(wizard.control(IDC_RADIO_DEVICE)), 1);
+  EXPECT_EQ(Entries(wizard.control(IDC_RADIO_LINE)), (std::vector<std::string>{"Line-In", "Wave/DirectSound"}));
+  EXPECT_EQ(SelectedEntry(wizard.control(IDC_RADIO_LINE)), "Line-In");
+  EXPECT_EQ(Selected(wizard.control(IDC_RECORD_DEVICE)), 1);
+  EXPECT_EQ(SelectedEntry(wizard.control(IDC_RECORD_LINE)), "Analog Mix (Line/CD/Aux/TAD/PC)");
+  EXPECT_EQ(Selected(wizard.control(IDC_WAVE_DEVICE)), 0);
+  EXPECT_EQ(SelectedEntry(wizard.control(IDC_WAVE_LINE)), "Wave");
+
+  wizard.Pick(IDC_RADIO_DEVICE, 0);
+  EXPECT_EQ(Entries(wizard.control(IDC_RADIO_LINE)), (std::vector<std::string>{"Wavetable Synth", "Wave"}));
+  EXPECT_EQ(Selected(wizard.control(IDC_RADIO_LINE)), 0) << "no line-in line: the first";
+  SendMessageA(wizard.control(IDC_RADIO_LINE), CB_SETCURSEL, 1, 0);
+  wizard.Pick(IDC_RADIO_DEVICE, 0, CBN_CLOSEUP);
+  EXPECT_EQ(SelectedEntry(wizard.control(IDC_RADIO_LINE)), "Wave") << "the same device keeps the user's line";
+  wizard.Pick(IDC_RECORD_DEVICE, 0);
+  EXPECT_EQ(Entries(wizard.control(IDC_RECORD_LINE)), std::vector<std::string>{});
+  wizard.Pick(IDC_RECORD_DEVICE, 1);
+  EXPECT_EQ(SelectedEntry(wizard.control(IDC_RECORD_LINE)), "Analog Mix (Line/CD/Aux/TAD/PC)");
+
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kSoundPage + 1));
+  EXPECT_EQ(Lines("DevRadio"), 0u);
+  EXPECT_EQ(Lines("LineRadio"), 11u);
+  EXPECT_EQ(Lines("DevRecord"), 1u);
+  EXPECT_EQ(Lines("LineRecord"), 33u);
+  EXPECT_EQ(Lines("DevWave"), 0u);
+  EXPECT_EQ(Lines("LineWave"), 11u);
+  EXPECT_EQ(Lines(wizard::kAudigyKey), 1u) << "an Audigy recording from a line with a parenthesis";
+}
+
+TEST(KvWizardSoundPage, StoredChoicesComeBackAndAPlainLineWritesNoAudigy) {
+  const wintest::IsolatedSettings settings;
+  KvIniSetDword(wizard::kLinesSection, "DevRadio", 0);
+  KvIniSetDword(wizard::kLinesSection, "LineRadio", 20);  // stored for card 0, but a line of card 1
+  KvIniSetDword(wizard::kLinesSection, "DevRecord", 1);
+  KvIniSetDword(wizard::kLinesSection, "LineRecord", 32);
+  KvIniSetDword(wizard::kLinesSection, "DevWave", 7);  // no such device
+  RunningWizard wizard(WizardFolder("stored", true, kTwoCards));
+  ASSERT_NE(wizard.sheet(), nullptr);
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kSoundPage));
+
+  EXPECT_EQ(Selected(wizard.control(IDC_RADIO_DEVICE)), 0) << "the stored card, though the other suits";
+  EXPECT_EQ(SelectedEntry(wizard.control(IDC_RADIO_LINE)), "Wavetable Synth");
+  EXPECT_EQ(SelectedEntry(wizard.control(IDC_RECORD_LINE)), "Line In") << "the saved line over the best score";
+  EXPECT_EQ(Selected(wizard.control(IDC_WAVE_DEVICE)), 0);
+
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kSoundPage + 1));
+  EXPECT_EQ(Lines("LineRadio"), 10u);
+  EXPECT_EQ(Lines("LineRecord"), 32u);
+  EXPECT_EQ(Lines("DevWave"), 0u);
+  EXPECT_EQ(Lines(wizard::kAudigyKey), std::nullopt);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // Walks KvWizard.exe through its pages for `./run wizard` on a display
 // without a user, leaving a picture of each page:
-//   wizard_tour INSTALL_FOLDER OUTPUT_FOLDER
+//   wizard_tour INSTALL_FOLDER OUTPUT_FOLDER [SCRIPTED_WIZARD SOUND_SYSTEM]
 // writes page-1.bmp ... page-5.bmp (English), then chooses German and writes
-// german-1.bmp and german-5.bmp, and cancels. Exit code 0 when every page
-// was seen.
+// german-1.bmp, german-2.bmp and german-5.bmp, and cancels. With the test
+// build and a sound system description it first writes sound-lines.bmp: the
+// sound page with lists to choose from. Exit code 0 when every page was seen.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -67,20 +68,72 @@ bool Capture(HWND sheet, const std::string& path) {
   return std::fclose(out) == 0 && ok;
 }
 
-}  // namespace
+// A running KvWizard.exe from a folder, and its sheet once shown.
+struct Wizard {
+  kv::KernelHandle process, thread;
+  DWORD id = 0;
+  HWND sheet = nullptr;
+};
 
-int main(int argc, char** argv) {
-  if (argc != 3) return 2;
-  const std::string install = std::string(argv[1]) + "\\", output = std::string(argv[2]) + "\\";
-  std::string command = "\"" + install + "KvWizard.exe\"";
+bool Start(const std::string& folder, Wizard& wizard) {
+  std::string command = "\"" + folder + "KvWizard.exe\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, install.c_str(), &startup, &info))
-    return 3;
-  const kv::KernelHandle process(info.hProcess), thread(info.hThread);
-  HWND sheet = nullptr;
-  if (!Await([&] { return (sheet = wintest::ProcessWindow(info.dwProcessId, kSheetClass)) != nullptr; })) return 4;
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
+    return false;
+  wizard.process.reset(info.hProcess);
+  wizard.thread.reset(info.hThread);
+  wizard.id = info.dwProcessId;
+  return Await([&] { return (wizard.sheet = wintest::ProcessWindow(wizard.id, kSheetClass)) != nullptr; });
+}
+
+bool Cancel(Wizard& wizard) {
+  PostMessageA(wizard.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  const bool ended = WaitForSingleObject(wizard.process.get(), kPatienceMs) == WAIT_OBJECT_0;
+  if (!ended) TerminateProcess(wizard.process.get(), 1);
+  return ended;
+}
+
+// The sound page with lists to show: the wizard's test build in a folder of
+// its own with the engine and a sound system description.
+bool TourSoundLines(const std::string& install, const std::string& scripted, const std::string& description,
+                    const std::string& output) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "kvwizard-tour\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  bool ok = CopyFileA(scripted.c_str(), (folder + "KvWizard.exe").c_str(), FALSE) &&
+            CopyFileA((install + "KvEngine.exe").c_str(), (folder + "KvEngine.exe").c_str(), FALSE) &&
+            CopyFileA(description.c_str(), (folder + "SoundSystem.txt").c_str(), FALSE);
+  // The suite's DLLs stay in the install folder.
+  char path[32767] = {};
+  GetEnvironmentVariableA("PATH", path, sizeof path);
+  SetEnvironmentVariableA("PATH", (install + ";" + path).c_str());
+  Wizard wizard;
+  if (ok && Start(folder, wizard)) {
+    PostMessageA(wizard.sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    ok &= Await([&] { return PageIndex(wizard.sheet) == 1; });
+    ok &= Capture(wizard.sheet, output + "sound-lines.bmp");
+    ok &= Cancel(wizard);
+  } else {
+    ok = false;
+  }
+  for (const char* file : {"KvWizard.exe", "KvEngine.exe", "SoundSystem.txt"}) DeleteFileA((folder + file).c_str());
+  RemoveDirectoryA(folder.c_str());
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3 && argc != 5) return 2;
+  const std::string install = std::string(argv[1]) + "\\", output = std::string(argv[2]) + "\\";
+  // First, while the settings are fresh and English.
+  if (argc == 5 && !TourSoundLines(install, argv[3], argv[4], output)) return 5;
+  Wizard wizard;
+  if (!Start(install, wizard)) return wizard.process ? 4 : 3;
+  const HWND sheet = wizard.sheet;
 
   bool ok = true;
   for (int page = 0; page < wizard::kPageCount; ++page) {
@@ -97,12 +150,13 @@ int main(int argc, char** argv) {
   SendMessageA(list, CB_SETCURSEL, kGermanEntry, 0);
   SendMessageA(welcome, WM_COMMAND, MAKEWPARAM(IDC_LANGUAGE_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
   ok &= Capture(sheet, output + "german-1.bmp");
+  PostMessageA(sheet, PSM_SETCURSEL, 1, 0);
+  ok &= Await([&] { return PageIndex(sheet) == 1; });
+  ok &= Capture(sheet, output + "german-2.bmp");
   PostMessageA(sheet, PSM_SETCURSEL, wizard::kFinishPage, 0);
   ok &= Await([&] { return PageIndex(sheet) == wizard::kFinishPage; });
   ok &= Capture(sheet, output + "german-5.bmp");
 
-  PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-  ok &= WaitForSingleObject(process.get(), kPatienceMs) == WAIT_OBJECT_0;
-  if (!ok) TerminateProcess(process.get(), 1);
+  ok &= Cancel(wizard);
   return ok ? 0 : 1;
 }
