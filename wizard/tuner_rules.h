@@ -18,6 +18,8 @@ namespace wizard {
 constexpr char kTunerSection[] = "KvTuner";
 constexpr char kTunerKey[] = "Tuner";
 constexpr char kBuiltInChoice[] = "Built-inTVDriver";
+// The built-in driver's entry in the list, always first, and its title.
+constexpr char kBuiltInDriverName[] = "Tavrin TV Driver 2.20";
 
 // Whether a found file is a library the page tries: its name ends in ".dll",
 // in any letter case.
