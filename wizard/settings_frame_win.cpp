@@ -37,6 +37,8 @@ void SetUp(HWND frame, const char* title) {
     DestroyWindow(place);
   }
   g_open.dialog = CreateDialogParamA(g_open.provider.module, g_open.provider.dialogTemplate, frame, ProviderProc, 0);
+  // A child template need not say WS_VISIBLE; the dialog is shown either way.
+  if (g_open.dialog) ShowWindow(g_open.dialog, SW_SHOW);
 }
 
 // Gives the sheet back before the frame goes, so that it, not another
