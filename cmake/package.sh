@@ -15,7 +15,7 @@ out=$(mkdir -p "$3" && cd "$3" && pwd)
 prefix=i686-w64-mingw32
 
 SUITE_BINARIES=(Vrx.dll VrxB.dll Prismo.dll Tonal10.dll KvAux.dll KvWizard.exe)
-STAND_INS=(KvEngine.exe KvGUI.exe KvIni.dll KvLang.dll KvPort.dll)
+STAND_INS=(KvEngine.exe KvGUI.exe KvIni.dll KvLang.dll KvPort.dll KvPort.bus)
 is_in() { local x=$1 y; shift; for y in "$@"; do [ "${x,,}" = "${y,,}" ] && return 0; done; return 1; }
 
 work=$(mktemp -d)
@@ -43,7 +43,10 @@ for entry in "$install"/*; do
   elif [ "$name" = Varix ] || [[ "${name,,}" == *.lng ]]; then
     cp -r "$entry" "$work/user/"
   elif is_in "$name" "${STAND_INS[@]}"; then
-    strip_into "$entry" "$work/demo"
+    case "${name,,}" in
+      *.dll | *.exe) strip_into "$entry" "$work/demo" ;;
+      *) cp "$entry" "$work/demo/" ;;
+    esac
   else
     echo "package: $name in $install is neither the suite's nor a stand-in; add it to $0" >&2
     exit 1

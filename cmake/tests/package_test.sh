@@ -18,7 +18,7 @@ for a in companions companions-debug demo-kit; do
   mkdir -p "$work/$a" && unzip -q "$work/out/TavrinFM-$a.zip" -d "$work/$a" || fail "cannot unpack TavrinFM-$a.zip"
 done
 
-for standin in KvEngine.exe KvGUI.exe KvIni.dll KvLang.dll KvPort.dll; do
+for standin in KvEngine.exe KvGUI.exe KvIni.dll KvLang.dll KvPort.dll KvPort.bus; do
   [ -e "$work/companions/$standin" ] && fail "the user archive holds the stand-in $standin"
   if [ -e "$install/$standin" ] && [ ! -e "$work/demo-kit/$standin" ]; then fail "the demo kit lacks $standin"; fi
 done

@@ -9,7 +9,7 @@
 #include "host/engine_messages.h"
 #include "host/program_folder_win.h"
 #include "host/settings.h"
-#include "host/win_handle.h"
+#include "host/whole_file_win.h"
 #include "player/engine/engine_window_win.h"
 
 namespace {
@@ -19,17 +19,11 @@ constexpr char kInstanceMutex[] = "TavrinFMPlayerEngine";
 constexpr DWORD kMaxSourceBytes = 256u << 20;
 
 std::optional<engine::WavAudio> LoadProgramme(const std::string& path) {
-  kv::KernelHandle file(
-      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxSourceBytes) return std::nullopt;
-  std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-    return std::nullopt;
+  const auto bytes = kv::ReadWholeFile(path, kMaxSourceBytes);
+  if (!bytes) return std::nullopt;
   engine::WavAudio audio;
-  if (engine::ParseWav(bytes.data(), read, audio) != engine::WavError::None) return std::nullopt;
+  if (engine::ParseWav(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size(), audio) != engine::WavError::None)
+    return std::nullopt;
   return audio;
 }
 

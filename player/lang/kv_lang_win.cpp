@@ -11,7 +11,7 @@
 #include "host/no_throw.h"
 #include "host/program_folder_win.h"
 #include "host/settings.h"
-#include "host/win_handle.h"
+#include "host/whole_file_win.h"
 #include "player/lang/lng_parser.h"
 
 namespace {
@@ -29,28 +29,13 @@ bool IsBareFileName(const std::string& name) {
   return name.find_first_of("\\/:") == std::string::npos;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  const kv::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileSize) return false;
-  bytes.resize(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-    return false;
-  bytes.resize(read);
-  return true;
-}
-
 lang::Table LoadChosenLanguage() {
   const auto name = kv::ReadString("KvLang", "FileName");
   if (!name || !IsBareFileName(*name)) return {};
   const std::string path = kv::ProgramFolder() + *name;
   if (path.size() >= MAX_PATH) return {};
-  std::string bytes;
-  if (!ReadWholeFile(path, bytes)) return {};
-  return lang::ParseLng(bytes);
+  const auto bytes = kv::ReadWholeFile(path, kMaxFileSize);
+  return bytes ? lang::ParseLng(*bytes) : lang::Table{};
 }
 
 }  // namespace
