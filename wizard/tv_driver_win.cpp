@@ -7,6 +7,7 @@
 #include "auxui/kv_aux.h"
 #include "host/kv_ini.h"
 #include "host/settings.h"
+#include "wizard/card_registers_win.h"
 #include "wizard/frame_win.h"
 #include "wizard/resource_ids.h"
 #include "wizard/tuner_rules.h"
@@ -15,6 +16,11 @@ namespace wizard {
 namespace {
 
 constexpr char kChipKey[] = "Chip";
+// Registers of the cards that the read buttons show.
+constexpr uint32_t kBtGpioData = 0x200;
+constexpr uint32_t kSaaGpioStatus = 0x1B4;
+constexpr uint32_t kSaaAudioInput = 0x16E;
+constexpr uint8_t kInputBits = 0x7;
 constexpr char kHelpTopic[] = "tvdrv.html";
 // wsprintfA writes at most 1024 characters; the format comes from a language file.
 constexpr int kHelpChars = 1025;
@@ -63,6 +69,7 @@ struct TvDriver {
   TvDriverValues values;
   HWND dialog = nullptr;
   TextMark helpLink{0, 0, kMarkLink};
+  CardRegisters registers;  // mapped from the first read until the dialog goes
 };
 TvDriver g_driver;
 
@@ -128,7 +135,26 @@ void Collect(HWND dialog) {
   for (const Field& f : kFields) v.*f.value = FieldValue(dialog, f.control, f.digits);
 }
 
+// Reads a register into a field; a failed read empties it.
+template <typename T>
+void ShowRegister(HWND dialog, int control, CardChip chip, uint32_t offset, T mask, int digits) {
+  T value = 0;
+  if (g_driver.registers.Read(chip, offset, sizeof value, &value))
+    ShowValue(dialog, control, value & mask, digits);
+  else
+    SetDlgItemTextA(dialog, control, "");
+}
+
 void OnCommand(HWND dialog, int control, int code) {
+  if (code == BN_CLICKED && control == IDC_BT_READ) {
+    ShowRegister<uint32_t>(dialog, IDC_BT_CURRENT, CardChip::kBt8xx, kBtGpioData, ~0u, kWideDigits);
+    return;
+  }
+  if (code == BN_CLICKED && control == IDC_SAA_READ) {
+    ShowRegister<uint32_t>(dialog, IDC_SAA_CURRENT, CardChip::kSaa713x, kSaaGpioStatus, ~0u, kWideDigits);
+    ShowRegister<uint8_t>(dialog, IDC_SAA_INPUT, CardChip::kSaa713x, kSaaAudioInput, kInputBits, kNarrowDigits);
+    return;
+  }
   if (control == IDC_TV_CHIP && (code == CBN_SELCHANGE || code == CBN_CLOSEUP)) {
     ApplyChip(dialog);
     return;
@@ -153,6 +179,7 @@ INT_PTR CALLBACK TvDriverProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       return FALSE;
     case WM_DESTROY:
       Collect(dialog);
+      g_driver.registers.Release();
       g_driver.dialog = nullptr;
       return FALSE;
     default:

@@ -379,4 +379,35 @@ TEST(KvWizardTunerPage, BuiltInDriverValidatesReadsBinaryFieldsAndKeepsAChangedC
   EXPECT_EQ(kv::ReadDword(wizard::kTvDriverSection, "SAAMute"), 7u);
 }
 
+// The card's registers, read from the simulated bus of KvPort.dll beside
+// the wizard.
+TEST(KvWizardTunerPage, ReadButtonsShowTheCardsRegistersAndEmptyTheFieldWithoutSuchACard) {
+  const wintest::IsolatedSettings settings;
+  KvIniSetString(wizard::kTunerSection, wizard::kTunerKey, wizard::kBuiltInChoice);
+  const std::string folder = WizardFolder("registers", true);
+  ASSERT_TRUE(CopyFileA((wintest::InstallFolder() + "KvPort.dll").c_str(), (folder + "KvPort.dll").c_str(), FALSE));
+  ASSERT_TRUE(wintest::WriteFileText(folder + "KvPort.bus",
+                                     "function 0 0 0\nvendor 0x8086\ndevice 0x1237\n"
+                                     "function 0 10 0\nvendor 0x1131\ndevice 0x7134\nbar 0 0xE4000000\n"
+                                     "reg 0x1B4 0x12345678\nreg 0x16E 0xFD 1\n"));
+  RunningWizard wizard(folder);
+  ASSERT_NE(wizard.sheet(), nullptr);
+  ASSERT_TRUE(wizard.ToTunerPage());
+  const HWND frame = wizard.NextToFrame(wizard::kBuiltInDriverName);
+  ASSERT_NE(frame, nullptr);
+  const HWND driver = ProviderDialog(frame);
+  const auto press = [&](int button) {
+    SendMessageA(driver, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(driver, button)));
+  };
+
+  SetWindowTextA(GetDlgItem(driver, IDC_BT_CURRENT), "1");
+  press(IDC_BT_READ);
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_BT_CURRENT)), "") << "no BT8xx card on the bus";
+  SelectIn(driver, IDC_TV_CHIP, 1, CBN_SELCHANGE);
+  press(IDC_SAA_READ);
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_SAA_CURRENT)), "00010010001101000101011001111000");
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_SAA_INPUT)), "101") << "the low three bits of 0xFD";
+  ASSERT_TRUE(PressInFrame(frame, IDOK));
+}
+
 }  // namespace
