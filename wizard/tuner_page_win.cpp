@@ -176,7 +176,7 @@ INT_PTR CALLBACK TunerPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
       FreeModules(page);
       break;
     case kBringForward:
-      SetForegroundWindow(page);
+      SetForegroundWindow(GetAncestor(page, GA_ROOT));
       break;
     case WM_NOTIFY:
       if (IsLinkClick(lParam, IDC_TUNER_TEXT, g_link)) OpenHelp(kHelpTopic);
