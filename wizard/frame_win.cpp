@@ -1,6 +1,7 @@
 #include "wizard/frame_win.h"
 
 #include <commctrl.h>
+#include <richedit.h>
 #include <shellapi.h>
 
 #include "auxui/kv_aux.h"
@@ -158,6 +159,13 @@ INT_PTR PageTail(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, int pa
     PostMessageA(g_frame.sheet, PSM_SETWIZBUTTONS, 0, WizardFlags(ButtonsFor(page)));
   }
   return KvAuxDlgProc(dialog, message, wParam, &g_frame.background);
+}
+
+bool IsLinkClick(LPARAM notify, int control, const TextMark& link) {
+  const auto* header = reinterpret_cast<const NMHDR*>(notify);
+  if (header->idFrom != static_cast<UINT_PTR>(control) || header->code != EN_LINK || link.length == 0) return false;
+  const auto* click = reinterpret_cast<const ENLINK*>(notify);
+  return click->msg == WM_LBUTTONDOWN && click->chrg.cpMin == link.start;
 }
 
 void OpenHelp(const char* topic) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "auxui/text_mark.h"
 #include "wizard/language_keys.h"
 
 namespace wizard {
@@ -24,6 +25,10 @@ void SetHeaderTexts();
 void SetHeaderTextsOf(int page);
 // The sheet window, once the first page is set up.
 HWND Sheet();
+
+// Whether a WM_NOTIFY is a click (button down) on the link that
+// KvAuxRESetText placed for `link` in rich edit `control`.
+bool IsLinkClick(LPARAM notify, int control, const TextMark& link);
 
 // Opens a help topic ("slines.html", or "Content" for the contents).
 void OpenHelp(const char* topic);

@@ -54,7 +54,26 @@ using kv::LangText;
     "or Microphone.\n\nWave out:  you use this line for listening to music files. Usually it is Wave/MP3, " \
     "Wave/DirectSound, Wave-Out, Wave, etc.") \
   X(kSelectFolder, "WIZ_SELECTFOLDER", \
-    "Select the folder where you would like Tavrin FM Player to store recorded sound files.")
+    "Select the folder where you would like Tavrin FM Player to store recorded sound files.") \
+  X(kTunerPrompt, "TUNER_TUNER", "Please select the type of your TV/Radio card :") \
+  X(kTunerText, "WIZ_TUNER", \
+    "Some of the listed modules support several TV/Radio cards. If your card is missed, please read \\1this " \
+    "topic\\1 of the Tavrin FM Player Help. Probably one of the listed modules is compatible with your card.\n") \
+  X(kSettingsNote, "WIZ_SETTUNER", \
+    "The selected FM Tuner module has additional settings.\n\n\nYou will be able to change these parameters from " \
+    "the Tavrin FM Player Settings.") \
+  X(kOk, "OK", "OK") \
+  X(kCancel, "CANCEL", "Cancel") \
+  X(kTvTuner, "TVDRV_TUNER", "Tuner :") \
+  X(kTvI2CAddress, "TVDRV_I2CADDR", "Tuner I2C address :") \
+  X(kTvGpio, "TVDRV_GPIO", "GPIO data (in the binary form) :") \
+  X(kTvMask, "TVDRV_MASK", "Mask :") \
+  X(kTvUnmute, "TVDRV_UNMUTE", "Unmute :") \
+  X(kTvMute, "TVDRV_MUTE", "Mute :") \
+  X(kTvCurrent, "TVDRV_CURRENT", "Current :") \
+  X(kTvRefresh, "TVDRV_REFRESH", "Refresh") \
+  X(kTvMux, "TVDRV_MUX", "Mux data (in the binary form) :") \
+  X(kModuleHelp, "MODULEHELP", "%s Help")
 
 #define WIZARD_TEXT_CONSTANT(name, key, english) inline constexpr LangText name{key, english};
 WIZARD_TEXTS(WIZARD_TEXT_CONSTANT)

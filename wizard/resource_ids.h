@@ -38,5 +38,48 @@
 #define IDC_RECORD_DEVICE 1024
 #define IDC_RECORD_LINE 1025
 #define IDC_SOUND_TEXT 1099
-/* Tuner page: its explanation */
-#define IDC_PAGE_TEXT 1030
+/* Tuner card page */
+#define IDC_TUNER_PROMPT 1090
+#define IDC_TUNER_LIST 1022
+#define IDC_TUNER_TEXT 1100
+/* Settings frame: where the provider's dialog goes, and its explanation */
+#define IDC_FRAME_PLACE 1005
+#define IDC_FRAME_NOTE 1025
+/* Built-in TV driver: labels and lists */
+#define IDC_TV_TUNER_LABEL 1142
+#define IDC_TV_TUNER 1143
+#define IDC_TV_I2C_LABEL 1144
+#define IDC_TV_I2C 1145
+#define IDC_TV_CHIP 1161
+#define IDC_TV_HELP 1026
+/* BT8xx group: 1162 to 1171 */
+#define IDC_BT_FIRST 1162
+#define IDC_BT_GPIO 1162
+#define IDC_BT_MASK_LABEL 1163
+#define IDC_BT_MASK 1164
+#define IDC_BT_UNMUTE_LABEL 1165
+#define IDC_BT_UNMUTE 1166
+#define IDC_BT_MUTE_LABEL 1167
+#define IDC_BT_MUTE 1168
+#define IDC_BT_CURRENT_LABEL 1169
+#define IDC_BT_CURRENT 1170
+#define IDC_BT_READ 1171
+#define IDC_BT_LAST 1171
+/* SAA713x group: 1172 to 1186 */
+#define IDC_SAA_FIRST 1172
+#define IDC_SAA_GPIO 1172
+#define IDC_SAA_MASK_LABEL 1173
+#define IDC_SAA_MASK 1174
+#define IDC_SAA_UNMUTE_LABEL 1175
+#define IDC_SAA_MUTE_INPUT_LABEL 1176
+#define IDC_SAA_CURRENT_LABEL 1177
+#define IDC_SAA_CURRENT 1178
+#define IDC_SAA_READ 1179
+#define IDC_SAA_UNMUTE 1180
+#define IDC_SAA_MUX 1181
+#define IDC_SAA_LINE_LABEL 1182
+#define IDC_SAA_LINE 1183
+#define IDC_SAA_MUTE_INPUT 1184
+#define IDC_SAA_INPUT_LABEL 1185
+#define IDC_SAA_INPUT 1186
+#define IDC_SAA_LAST 1186

@@ -22,6 +22,8 @@
 #include "wizard/page_rules.h"
 #include "wizard/resource_ids.h"
 #include "wizard/sound_lines.h"
+#include "wizard/tests/test_tuner_settings.h"
+#include "wizard/tuner_rules.h"
 #include "wizard/wizard_layout.h"
 
 namespace {
@@ -34,6 +36,7 @@ constexpr int kNextButton = 0x3024;
 constexpr int kFinishButton = 0x3025;
 constexpr char kDialogClass[] = "#32770";
 constexpr int kSoundPage = 1;
+constexpr int kTunerPage = 2;
 constexpr int kRecordPage = 3;
 constexpr int kFinishPage = wizard::kFinishPage;
 constexpr DWORD kExitMs = 20000;
@@ -103,6 +106,35 @@ std::string SelectedEntry(HWND list) {
 }
 std::optional<uint32_t> Lines(const char* key) { return kv::ReadDword(wizard::kLinesSection, key); }
 
+// A wizard folder that also holds the test tuner modules and their
+// neighbours: a filter, libraries without GetInfo or refusing to load, a
+// file that is no library at all, and the suite's own DLLs.
+std::string TunerFolder(const std::string& name) {
+  const std::string folder = WizardFolder(name, true);
+  for (const char* file : {"TestTuner.dll", "TestTuner.kvo", "Nameless.dll", "TestFilter.dll", "NoInfo.dll",
+                           "Refuses.dll"})
+    CopyFileA((wintest::ExeFolder() + file).c_str(), (folder + file).c_str(), FALSE);
+  for (const char* file : {"Vrx.dll", "VrxB.dll", "KvAux.dll", "KvIni.dll", "KvLang.dll"})
+    CopyFileA((wintest::InstallFolder() + file).c_str(), (folder + file).c_str(), FALSE);
+  wintest::WriteFileText(folder + "Broken.dll", "not a library");
+  return folder;
+}
+
+// A list item of another process's list, which keeps its texts in UTF-16.
+std::string ListItem(HWND list, int position) {
+  wchar_t wide[MAX_PATH] = {};
+  if (SendMessageW(list, CB_GETLBTEXTLEN, position, 0) >= MAX_PATH) return "(too long)";
+  SendMessageW(list, CB_GETLBTEXT, position, reinterpret_cast<LPARAM>(wide));
+  char text[MAX_PATH] = {};
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, MAX_PATH, nullptr, nullptr);
+  return text;
+}
+std::string ListItems(HWND list) {
+  std::string all;
+  for (int i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) all += (i ? "|" : "") + ListItem(list, i);
+  return all;
+}
+
 class RunningWizard {
  public:
   explicit RunningWizard(const std::string& folder)
@@ -135,6 +167,16 @@ class RunningWizard {
   bool Press(int button, int expectedPage) {
     PostMessageA(sheet_, PSM_PRESSBUTTON, button, 0);
     return WaitUntil([&] { return pageIndex() == expectedPage; });
+  }
+  // Moves from the first page to the tuner page.
+  bool ToTunerPage() { return Press(PSBTN_NEXT, 1) && Press(PSBTN_NEXT, kTunerPage); }
+  // Presses Next on the tuner page and waits for the settings frame of that
+  // title; null when it does not appear.
+  HWND NextToFrame(const char* title) {
+    PostMessageA(sheet_, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+    HWND frame = nullptr;
+    WaitUntil([&] { return (frame = FindWindowA(kDialogClass, title)) != nullptr && IsWindowVisible(frame); });
+    return frame;
   }
   // "back, next, finish" as enabled and shown now, e.g. "-N-".
   std::string Buttons() const {
@@ -361,6 +403,150 @@ TEST(KvWizardSoundPage, StoredChoicesComeBackAndAPlainLineWritesNoAudigy) {
   EXPECT_EQ(Lines("LineRecord"), 32u);
   EXPECT_EQ(Lines("DevWave"), 0u);
   EXPECT_EQ(Lines(wizard::kAudigyKey), std::nullopt);
+}
+
+// ---- the tuner-card page
+
+// The settings frame's dialog from the provider, and a press of its buttons.
+HWND ProviderDialog(HWND frame) { return FindWindowExA(frame, nullptr, kDialogClass, nullptr); }
+bool PressInFrame(HWND frame, int button) {
+  PostMessageA(frame, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+  return WaitUntil([&] { return !IsWindow(frame); });
+}
+void SelectIn(HWND dialog, int list, int position, int notice) {
+  SendDlgItemMessageA(dialog, list, CB_SETCURSEL, position, 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(list, notice), reinterpret_cast<LPARAM>(GetDlgItem(dialog, list)));
+}
+// Types into a field and moves the focus away, as far as the dialog can tell.
+void TypeAndLeave(HWND dialog, int field, const char* text) {
+  SetWindowTextA(GetDlgItem(dialog, field), text);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(field, EN_KILLFOCUS), reinterpret_cast<LPARAM>(GetDlgItem(dialog, field)));
+}
+
+TEST(KvWizardTunerPage, ListsOnlyTunerModulesAfterTheBuiltInDriverAndNextClearsAStoredModuleThatIsGone) {
+  const wintest::IsolatedSettings settings;
+  KvIniSetString(wizard::kTunerSection, wizard::kTunerKey, "Gone.dll");
+  RunningWizard wizard(TunerFolder("tuners"));
+  ASSERT_NE(wizard.sheet(), nullptr);
+  ASSERT_TRUE(wizard.ToTunerPage());
+
+  const HWND list = wizard.control(IDC_TUNER_LIST);
+  // The module without a name is listed by its file name.
+  EXPECT_EQ(ListItems(list), "Tavrin TV Driver 2.20|Nameless.dll|Test Tuner");
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR) << "the stored module is gone";
+  EXPECT_EQ(wintest::WindowText(wizard.control(IDC_TUNER_PROMPT)), wizard::kTunerPrompt.english);
+
+  ASSERT_TRUE(wizard.Press(PSBTN_NEXT, kRecordPage)) << "no settings to show";
+  EXPECT_EQ(kv::ReadString(wizard::kTunerSection, wizard::kTunerKey), std::nullopt);
+}
+
+TEST(KvWizardTunerPage, ModuleSettingsCancelStaysOnThePageOkSavesAndGoesOn) {
+  const wintest::IsolatedSettings settings;
+  KvIniSetString(wizard::kTunerSection, wizard::kTunerKey, "TestTuner.dll");
+  RunningWizard wizard(TunerFolder("module"));
+  ASSERT_NE(wizard.sheet(), nullptr);
+  ASSERT_TRUE(wizard.ToTunerPage());
+  const HWND list = wizard.control(IDC_TUNER_LIST);
+  ASSERT_EQ(ListItem(list, static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0))), "Test Tuner");
+
+  HWND frame = wizard.NextToFrame("Test Tuner");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(wizard.sheet())) << "the sheet waits for the frame";
+  EXPECT_EQ(wintest::WindowText(GetDlgItem(frame, IDC_FRAME_NOTE)), wizard::kSettingsNote.english);
+  ASSERT_NE(GetDlgItem(ProviderDialog(frame), IDC_TEST_FIELD), nullptr);
+  EXPECT_EQ(GetDlgItem(frame, IDC_FRAME_PLACE), nullptr) << "the placeholder gives way";
+  ASSERT_TRUE(PressInFrame(frame, IDCANCEL));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(wizard.sheet()) != FALSE; }));
+  EXPECT_EQ(wizard.pageIndex(), kTunerPage);
+  EXPECT_EQ(kv::ReadString(kTestTunerSection, kTestTunerKey), std::nullopt);
+
+  frame = wizard.NextToFrame("Test Tuner");
+  ASSERT_NE(frame, nullptr);
+  SetWindowTextA(GetDlgItem(ProviderDialog(frame), IDC_TEST_FIELD), "Channel 7");
+  ASSERT_TRUE(PressInFrame(frame, IDOK));
+  EXPECT_TRUE(WaitUntil([&] { return wizard.pageIndex() == kRecordPage; }));
+  EXPECT_EQ(kv::ReadString(kTestTunerSection, kTestTunerKey), "Channel 7");
+  EXPECT_EQ(kv::ReadString(wizard::kTunerSection, wizard::kTunerKey), "TestTuner.dll");
+}
+
+TEST(KvWizardTunerPage, BuiltInDriverValidatesReadsBinaryFieldsAndKeepsAChangedChipThroughCancel) {
+  const wintest::IsolatedSettings settings;
+  KvIniSetDword(wizard::kTvDriverSection, "I2CAddress", 0xC3);
+  KvIniSetDword(wizard::kTvDriverSection, "Chip", 0);
+  RunningWizard wizard(WizardFolder("builtin", true));
+  ASSERT_NE(wizard.sheet(), nullptr);
+  ASSERT_TRUE(wizard.ToTunerPage());
+  const HWND list = wizard.control(IDC_TUNER_LIST);
+  EXPECT_EQ(ListItems(list), "Tavrin TV Driver 2.20");
+  SendMessageA(list, CB_SETCURSEL, 0, 0);
+
+  HWND frame = wizard.NextToFrame(wizard::kBuiltInDriverName);
+  ASSERT_NE(frame, nullptr);
+  HWND driver = ProviderDialog(frame);
+  ASSERT_NE(driver, nullptr);
+  EXPECT_EQ(SendDlgItemMessageA(driver, IDC_TV_I2C, CB_GETCURSEL, 0, 0), 1) << "0xC3 is shown as 0xC2";
+  EXPECT_EQ(wintest::WindowText(GetDlgItem(driver, IDC_BT_MASK_LABEL)), wizard::kTvMask.english);
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_BT_MASK)), "00000000000000000000000000001111");
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(driver, IDC_BT_READ)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(driver, IDC_SAA_READ)));
+
+  SelectIn(driver, IDC_TV_CHIP, 1, CBN_SELCHANGE);
+  EXPECT_EQ(kv::ReadDword(wizard::kTvDriverSection, "Chip"), 1u) << "stored at once";
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(driver, IDC_BT_READ)));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(driver, IDC_SAA_MUTE_INPUT_LABEL)));
+  TypeAndLeave(driver, IDC_SAA_LINE, "2a01");
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_SAA_LINE)), "110");
+  TypeAndLeave(driver, IDC_BT_MUTE, "");
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_BT_MUTE)), std::string(32, '0'));
+  ASSERT_TRUE(PressInFrame(frame, IDCANCEL));
+  EXPECT_EQ(wizard.pageIndex(), kTunerPage);
+  EXPECT_EQ(kv::ReadDword(wizard::kTvDriverSection, "Chip"), 1u) << "Cancel keeps the chip";
+  EXPECT_EQ(kv::ReadDword(wizard::kTvDriverSection, "SAALine"), std::nullopt) << "nothing else is saved";
+
+  // The second opening shows what the first left, and the stored chip.
+  frame = wizard.NextToFrame(wizard::kBuiltInDriverName);
+  ASSERT_NE(frame, nullptr);
+  driver = ProviderDialog(frame);
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_SAA_LINE)), "110");
+  EXPECT_EQ(SendDlgItemMessageA(driver, IDC_TV_CHIP, CB_GETCURSEL, 0, 0), 1);
+  ASSERT_TRUE(PressInFrame(frame, IDOK));
+  EXPECT_TRUE(WaitUntil([&] { return wizard.pageIndex() == kRecordPage; }));
+  EXPECT_EQ(kv::ReadString(wizard::kTunerSection, wizard::kTunerKey), wizard::kBuiltInChoice);
+  EXPECT_EQ(kv::ReadDword(wizard::kTvDriverSection, "I2CAddress"), 0xC2u);
+  EXPECT_EQ(kv::ReadDword(wizard::kTvDriverSection, "SAALine"), 6u);
+  EXPECT_EQ(kv::ReadDword(wizard::kTvDriverSection, "BTGPIOMute"), 0u);
+  EXPECT_EQ(kv::ReadDword(wizard::kTvDriverSection, "SAAMute"), 7u);
+}
+
+// The card's registers, read from the simulated bus of KvPort.dll beside
+// the wizard.
+TEST(KvWizardTunerPage, ReadButtonsShowTheCardsRegistersAndEmptyTheFieldWithoutSuchACard) {
+  const wintest::IsolatedSettings settings;
+  KvIniSetString(wizard::kTunerSection, wizard::kTunerKey, wizard::kBuiltInChoice);
+  const std::string folder = WizardFolder("registers", true);
+  ASSERT_TRUE(CopyFileA((wintest::InstallFolder() + "KvPort.dll").c_str(), (folder + "KvPort.dll").c_str(), FALSE));
+  ASSERT_TRUE(wintest::WriteFileText(folder + "KvPort.bus",
+                                     "function 0 0 0\nvendor 0x8086\ndevice 0x1237\n"
+                                     "function 0 10 0\nvendor 0x1131\ndevice 0x7134\nbar 0 0xE4000000\n"
+                                     "reg 0x1B4 0x12345678\nreg 0x16E 0xFD 1\n"));
+  RunningWizard wizard(folder);
+  ASSERT_NE(wizard.sheet(), nullptr);
+  ASSERT_TRUE(wizard.ToTunerPage());
+  const HWND frame = wizard.NextToFrame(wizard::kBuiltInDriverName);
+  ASSERT_NE(frame, nullptr);
+  const HWND driver = ProviderDialog(frame);
+  const auto press = [&](int button) {
+    SendMessageA(driver, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(driver, button)));
+  };
+
+  SetWindowTextA(GetDlgItem(driver, IDC_BT_CURRENT), "1");
+  press(IDC_BT_READ);
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_BT_CURRENT)), "") << "no BT8xx card on the bus";
+  SelectIn(driver, IDC_TV_CHIP, 1, CBN_SELCHANGE);
+  press(IDC_SAA_READ);
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_SAA_CURRENT)), "00010010001101000101011001111000");
+  EXPECT_EQ(EditText(GetDlgItem(driver, IDC_SAA_INPUT)), "101") << "the low three bits of 0xFD";
+  ASSERT_TRUE(PressInFrame(frame, IDOK));
 }
 
 }  // namespace

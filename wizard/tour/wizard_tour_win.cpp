@@ -1,7 +1,8 @@
 // Walks KvWizard.exe through its pages for `./run wizard` on a display
 // without a user, leaving a picture of each page:
 //   wizard_tour INSTALL_FOLDER OUTPUT_FOLDER [SCRIPTED_WIZARD SOUND_SYSTEM]
-// writes page-1.bmp ... page-5.bmp (English), then chooses German and writes
+// writes page-1.bmp ... page-5.bmp (English) and tvdriver.bmp (the built-in TV
+// driver's settings, chosen on the tuner page), then chooses German and writes
 // german-1.bmp, german-2.bmp and german-5.bmp, and cancels. With the test
 // build and a sound system description it first writes sound-lines.bmp: the
 // sound page with lists to choose from. Exit code 0 when every page was seen.
@@ -23,6 +24,8 @@ namespace {
 constexpr DWORD kPatienceMs = 20000;
 constexpr char kSheetClass[] = "#32770";
 constexpr int kGermanEntry = 1;  // after the default entry, in a folder with German.lng only
+constexpr int kTunerPage = 2;
+constexpr char kTvDriverTitle[] = "Tavrin TV Driver 2.20";
 
 bool Await(const auto& pred) { return wintest::WaitUntil(pred, kPatienceMs); }
 
@@ -74,6 +77,23 @@ struct Wizard {
   DWORD id = 0;
   HWND sheet = nullptr;
 };
+
+// Chooses the built-in TV driver, pictures its settings after reading the
+// card's GPIO from the sample bus, and goes on with OK.
+bool TourTvDriver(HWND sheet, const std::string& path) {
+  const HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  SendDlgItemMessageA(page, IDC_TUNER_LIST, CB_SETCURSEL, 0, 0);
+  PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
+  HWND frame = nullptr;
+  if (!Await([&] { return (frame = FindWindowA(kSheetClass, kTvDriverTitle)) != nullptr && IsWindowVisible(frame); }))
+    return false;
+  const HWND driver = FindWindowExA(frame, nullptr, kSheetClass, nullptr);
+  SendMessageA(driver, WM_COMMAND, MAKEWPARAM(IDC_BT_READ, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(driver, IDC_BT_READ)));
+  const bool captured = Capture(frame, path);
+  PostMessageA(frame, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  return Await([&] { return PageIndex(sheet) == kTunerPage + 1; }) && captured;
+}
 
 bool Start(const std::string& folder, Wizard& wizard) {
   std::string command = "\"" + folder + "KvWizard.exe\"";
@@ -137,11 +157,12 @@ int main(int argc, char** argv) {
 
   bool ok = true;
   for (int page = 0; page < wizard::kPageCount; ++page) {
-    if (page > 0) {
+    if (page > 0 && PageIndex(sheet) != page) {
       PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0);
       ok &= Await([&] { return PageIndex(sheet) == page; });
     }
     ok &= Capture(sheet, output + "page-" + std::to_string(page + 1) + ".bmp");
+    if (page == kTunerPage) ok &= TourTvDriver(sheet, output + "tvdriver.bmp");
   }
   PostMessageA(sheet, PSM_SETCURSEL, 0, 0);
   ok &= Await([&] { return PageIndex(sheet) == 0; });
