@@ -13,6 +13,7 @@
 #include "graphic/core/step_button_win.h"
 #include "graphic/core/topmost_button_win.h"
 #include "graphic/panels/spectrum_view_win.h"
+#include "graphic/panels/station_list_view_win.h"
 #include "graphic/panels/time_shift_slider_win.h"
 #include "graphic/panels/volume_slider_win.h"
 
@@ -29,9 +30,9 @@ std::unique_ptr<SkinControl> MakeButton(int slot, Args&&... args) {
 }  // namespace
 
 std::unique_ptr<SkinControl> MakeControl(int slot) {
-  // The equalizer button (21), the band sliders (41-71), the station list (72)
-  // and the displays (74-76) join here as their classes are built; until
-  // then their slots stay empty. The station display (73) only takes keys
+  // The equalizer button (21), the band sliders (41-71) and the displays
+  // (74-76) join here as their classes are built; until then their slots
+  // stay empty. The station display (73) only takes keys
   // and the wheel so far.
   if (const EngineToggle* toggle = ToggleOf(slot)) return MakeButton<EngineToggleButton>(slot, *toggle);
   if (slot >= skin::kBtnStation1 && slot < skin::kBtnStation1 + skin::kStationButtons)
@@ -65,6 +66,8 @@ std::unique_ptr<SkinControl> MakeControl(int slot) {
       return std::make_unique<StationDisplay>();
     case skin::kSldTimeShift:
       return std::make_unique<TimeShiftSlider>(Module().skin.Slider(slot));
+    case skin::kList:
+      return std::make_unique<StationListView>(Module().skin.list);
     case skin::kSpectrum:
       return std::make_unique<SpectrumView>(Module().skin.spectrum);
     default:
