@@ -5,6 +5,10 @@
 // the host process's CPU time over the measured span as a share of one core.
 // Run from the install folder under Wine (./run bench does).
 //
+// Built a second time as bench_displays_cpu (TAVRIN_BENCH_DISPLAYS): the
+// module sits idle with the spectrum view off, its clocks ticking and a
+// station name too long for the station display moving through it.
+//
 // Wine does not keep another process's CPU times (GetProcessTimes answers
 // zeros or a stale figure), so under Wine the host is found as a Linux
 // process (its command line names the host in this install folder) and
@@ -13,6 +17,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -30,6 +35,14 @@ constexpr uint32_t kStationHertz = 101'700'000;
 constexpr uint32_t kAnalyzerNormaliser = 50000;  // as the demo: the programmes' bars rise
 constexpr char kModuleClass[] = "QorvVarix";
 constexpr char kDefaultSkin[] = "Nightfall.bmp";
+#ifdef TAVRIN_BENCH_DISPLAYS
+constexpr bool kDisplays = true;
+#else
+constexpr bool kDisplays = false;
+#endif
+constexpr uint32_t kSpectrumOff = 4, kSpectrumBars = 0;
+// Long enough to move through every skin's station display.
+constexpr char kLongName[] = "Bench station with a name far wider than the station display of any skin";
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -77,15 +90,15 @@ void StoreSettings(const std::string& folder) {
   const uint32_t flagsAndHertz[2] = {1, kStationHertz};  // a preset button
   const auto* head = reinterpret_cast<const uint8_t*>(flagsAndHertz);
   station.insert(station.end(), head, head + sizeof flagsAndHertz);
-  const char name[] = "Bench";
-  station.insert(station.end(), name, name + sizeof name);
+  const char* name = kDisplays ? kLongName : "Bench";
+  station.insert(station.end(), name, name + std::strlen(name) + 1);
   KvIniSetBinary("KvStations", "Stations", station.data(), static_cast<uint32_t>(station.size()));
   KvIniSetDword("KvEngine", "Frequency", kStationHertz);
   static const char kFilters[] = "Prismo.dll\0";
   KvIniSetBinary("KvFilters", "Filters", kFilters, sizeof kFilters - 1);
   KvIniSetDword("Prismo", "MSpec", kAnalyzerNormaliser);
   if (Exists(folder + "Varix\\" + kDefaultSkin)) KvIniSetString("Vrx", "Skin", kDefaultSkin);
-  KvIniSetDword("Vrx", "SpMode", 0);
+  KvIniSetDword("Vrx", "SpMode", kDisplays ? kSpectrumOff : kSpectrumBars);
 }
 
 }  // namespace
@@ -142,6 +155,7 @@ int main() {
       std::printf("error: the host's CPU time cannot be read\n");
       rc = 1;
     } else {
+      std::printf("gui_bench: %s\n", kDisplays ? "displays-idle" : "spectrum");
       std::printf("gui_cpu_source: %s\n", cpu.linuxPid.empty() ? "process-times" : "linux-proc-stat");
       std::printf("gui_seconds: %.1f\n", wall);
       std::printf("gui_cpu_seconds: %.2f\n", cpu1 - cpu0);
