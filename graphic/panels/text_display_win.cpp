@@ -109,20 +109,14 @@ void TextDisplay::DrawClock(HDC dc, int left, uint32_t seconds, skin::Color colo
   }
 }
 
-bool TextDisplay::MouseInside() const {
-  const POINT p = Controls().ToControl(*this);
-  return p.x >= 0 && p.x < width && p.y >= 0 && p.y < height;
-}
-
 bool TextDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   switch (message) {
     case WM_DESTROY:
       Timers().Stop(this, kMarqueeTimer);
       return false;
     case WM_SETCURSOR: {
-      if (!(flags_ & kClickable) || !MouseInside()) return false;
-      const HCURSOR hand = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
-      SetCursor(hand ? hand : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+      if (!(flags_ & kClickable) || !Controls().MouseInside(*this)) return false;
+      SetHandCursor();
       *result = 1;
       return true;
     }
@@ -133,7 +127,7 @@ bool TextDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* re
       }
       return false;
     case WM_LBUTTONDOWN:
-      return MouseInside() && Click();
+      return Controls().MouseInside(*this) && Click();
     default:
       return false;
   }

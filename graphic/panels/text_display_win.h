@@ -49,8 +49,6 @@ class TextDisplay : public SkinControl {
   virtual bool Click() { return false; }
 
  private:
-  bool MouseInside() const;
-
   uint32_t flags_;
   kv::Font font_;
   skin::Color colour_ = 0;

@@ -269,7 +269,8 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   // pictures over its place (its peak markers rest on the baseline; its
   // scenarios check them) and the on pictures of the topmost button (the
   // default Flags keep the window on top) and of the stereo button (the
-  // recording engine answers 0 to its query: mono forced). The view asks
+  // recording engine answers 0 to its query: mono forced), and the
+  // information displays with their texts and the mono picture. The view asks
   // the engine for its state while the window is being made, and the
   // module's thread answers other sent messages meanwhile: wait for the
   // picture rather than for idleness.
@@ -277,7 +278,11 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   HGDIOBJ old = SelectObject(dc, bitmap);
   const RECT spectrum{312, 38, 312 + 128, 38 + 76}, topmost{398, 5, 398 + 18, 5 + 18},
       stereo{12, 152, 12 + 52, 152 + 20};
+  const RECT displays[] = {{22, 54, 22 + 268, 54 + 26}, {22, 88, 22 + 150, 88 + 14}, {180, 88, 180 + 110, 88 + 14},
+                           {22, 40, 22 + 44, 40 + 11}};
   const auto drawnOver = [&](POINT p) {
+    for (const RECT& d : displays)
+      if (PtInRect(&d, p)) return true;
     return PtInRect(&spectrum, p) || PtInRect(&topmost, p) || PtInRect(&stereo, p);
   };
   auto wrong = [&] {
