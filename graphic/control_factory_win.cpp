@@ -9,13 +9,16 @@
 #include "graphic/core/settings_button_win.h"
 #include "graphic/core/skin_records.h"
 #include "graphic/core/station_button_win.h"
-#include "graphic/core/station_display_win.h"
 #include "graphic/core/step_button_win.h"
 #include "graphic/core/topmost_button_win.h"
+#include "graphic/panels/record_display_win.h"
 #include "graphic/panels/spectrum_view_win.h"
 #include "graphic/panels/station_list_view_win.h"
 #include "graphic/panels/time_shift_slider_win.h"
 #include "graphic/panels/volume_slider_win.h"
+#include "graphic/panels/station_display_win.h"
+#include "graphic/panels/stereo_indicator_win.h"
+#include "graphic/panels/time_display_win.h"
 
 namespace vrx {
 namespace {
@@ -30,10 +33,8 @@ std::unique_ptr<SkinControl> MakeButton(int slot, Args&&... args) {
 }  // namespace
 
 std::unique_ptr<SkinControl> MakeControl(int slot) {
-  // The equalizer button (21), the band sliders (41-71) and the displays
-  // (74-76) join here as their classes are built; until then their slots
-  // stay empty. The station display (73) only takes keys
-  // and the wheel so far.
+  // The equalizer button (21) and the band sliders (41-71) join here as
+  // their classes are built; until then their slots stay empty.
   if (const EngineToggle* toggle = ToggleOf(slot)) return MakeButton<EngineToggleButton>(slot, *toggle);
   if (slot >= skin::kBtnStation1 && slot < skin::kBtnStation1 + skin::kStationButtons)
     return MakeButton<StationButton>(slot, slot - skin::kBtnStation1 + 1);
@@ -62,12 +63,22 @@ std::unique_ptr<SkinControl> MakeControl(int slot) {
       return MakeButton<StepButton>(slot, false);
     case skin::kBtnNext:
       return MakeButton<StepButton>(slot, true);
-    case skin::kInfoStation:
-      return std::make_unique<StationDisplay>();
     case skin::kSldTimeShift:
       return std::make_unique<TimeShiftSlider>(Module().skin.Slider(slot));
     case skin::kList:
       return std::make_unique<StationListView>(Module().skin.list);
+    case skin::kInfoStation: {
+      const skin::SkinDescription& skin = Module().skin;
+      return std::make_unique<StationDisplay>(
+          skin.station, StationSections{skin.station.moreInfo, skin.present[skin::kInfoTime],
+                                        skin.present[skin::kInfoRecord]});
+    }
+    case skin::kInfoTime:
+      return std::make_unique<TimeDisplay>(Module().skin.time);
+    case skin::kInfoRecord:
+      return std::make_unique<RecordDisplay>(Module().skin.recording);
+    case skin::kIndicatorStereo:
+      return std::make_unique<StereoIndicator>(Module().skin.stereo);
     case skin::kSpectrum:
       return std::make_unique<SpectrumView>(Module().skin.spectrum);
     default:

@@ -39,6 +39,8 @@ class ControlTable {
   void Invalidate(const SkinControl& control, const RECT& part);
   // The last mouse position in the control's own coordinates.
   POINT ToControl(const SkinControl& control) const;
+  // Whether that position lies inside the control's rectangle.
+  bool MouseInside(const SkinControl& control) const;
   int SlotOf(const SkinControl* control) const;
   SkinControl* At(int slot) const;
   void ShowTooltip(int slot) { tips_.Show(slot); }
@@ -51,6 +53,9 @@ class ControlTable {
   std::array<std::unique_ptr<SkinControl>, skin::kSlotCount> slots_;
   TooltipManager tips_;
 };
+
+// The hand cursor, or the arrow where the system has no hand.
+void SetHandCursor();
 
 // The table of the running main window, for the controls' own use.
 ControlTable& Controls();

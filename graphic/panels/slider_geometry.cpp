@@ -6,7 +6,6 @@
 namespace vrx {
 namespace {
 
-constexpr int64_t kSecondsPerDay = 86400;
 // The range a thumb is placed in when its own range is empty.
 constexpr SliderValue kStart{0, 1000, 0};
 
@@ -116,19 +115,6 @@ std::optional<uint32_t> DelayOf(SliderValue v, uint32_t length) {
   if (!v.Movable()) return std::nullopt;
   const uint64_t f = static_cast<uint64_t>(int64_t{v.position} - v.min);
   return static_cast<uint32_t>(f * length / static_cast<uint64_t>(int64_t{v.max} - v.min));
-}
-
-uint32_t TimeOfDayBehind(uint32_t now, uint32_t delay) {
-  // A delay of more than a day (a very long buffer) still names a time of day.
-  const int64_t t = (int64_t{now} - int64_t{delay} % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
-  return static_cast<uint32_t>(t);
-}
-
-std::array<char, 9> ClockText(uint32_t secondsOfDay) {
-  std::array<char, 9> text{};
-  const uint32_t t = secondsOfDay % kSecondsPerDay;
-  std::snprintf(text.data(), text.size(), "%02u:%02u:%02u", t / 3600, t / 60 % 60, t % 60);
-  return text;
 }
 
 }  // namespace vrx

@@ -117,10 +117,7 @@ uint32_t BothHalves(uint32_t volume);
 // Time-shift delay in seconds of a value within a buffer of `length`
 // seconds; none for a slider that cannot move.
 std::optional<uint32_t> DelayOf(SliderValue v, uint32_t length);
-// Seconds since midnight of the sound `delay` seconds behind `now` (also
-// seconds since midnight), wrapping into the day before.
-uint32_t TimeOfDayBehind(uint32_t now, uint32_t delay);
-// "hh:mm:ss" of seconds since midnight.
-std::array<char, 9> ClockText(uint32_t secondsOfDay);
+// The tooltip's time of day under the thumb is ShiftedTime / ClockText of
+// display_text.h, shared with the clocks of the displays.
 
 }  // namespace vrx

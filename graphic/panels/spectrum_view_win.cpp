@@ -60,20 +60,14 @@ void SpectrumView::Apply(const SpectrumActions& a) {
   if (a.stopTimer) Timers().Stop(this, kRefreshTimer);
 }
 
-bool SpectrumView::MouseInside() const {
-  const POINT p = Controls().ToControl(*this);
-  return p.x >= 0 && p.x < width && p.y >= 0 && p.y < height;
-}
-
 bool SpectrumView::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   switch (message) {
     case WM_DESTROY:
       Timers().Stop(this, kRefreshTimer);
       return false;
     case WM_SETCURSOR: {
-      if (!MouseInside()) return false;
-      HCURSOR hand = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
-      SetCursor(hand ? hand : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+      if (!Controls().MouseInside(*this)) return false;
+      SetHandCursor();
       *result = 1;
       return true;
     }
@@ -84,7 +78,7 @@ bool SpectrumView::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* r
       }
       return false;
     case WM_LBUTTONDOWN: {
-      if (!MouseInside()) return false;
+      if (!Controls().MouseInside(*this)) return false;
       Apply(state_.Click());
       KvIniSetDword(Names().section, kSpModeKey, static_cast<uint32_t>(state_.mode()));
       Refresh();

@@ -27,7 +27,6 @@ class SpectrumView final : public SkinControl {
 
  private:
   void Apply(const SpectrumActions& actions);
-  bool MouseInside() const;
   // Brings the picture up to the model and repaints what moved.
   void Refresh();
   void Draw(HDC dc, HDC skin, bool whole) const;

@@ -2,6 +2,7 @@
 
 #include "graphic/core/control_table_win.h"
 #include "graphic/core/engine_window_link_win.h"
+#include "graphic/panels/display_text.h"
 #include "host/engine_messages.h"
 #include "host/kv_lang.h"
 
@@ -56,8 +57,8 @@ const char* TimeShiftSlider::TooltipText() {
   SYSTEMTIME local{};
   GetLocalTime(&local);
   const uint32_t now = local.wHour * 3600u + local.wMinute * 60u + local.wSecond;
-  clock_ = ClockText(TimeOfDayBehind(now, Delay().value_or(0)));
-  return clock_.data();
+  clock_ = ClockText(ShiftedTime(now, Delay().value_or(0)));
+  return clock_.c_str();
 }
 
 }  // namespace vrx

@@ -3,6 +3,8 @@
 // follows the mouse with the time of day of the sound under the thumb.
 #pragma once
 
+#include <string>
+
 #include <array>
 #include <optional>
 
@@ -29,7 +31,7 @@ class TimeShiftSlider final : public Slider {
   std::optional<uint32_t> Delay() const;
 
   const char* tip_;
-  std::array<char, 9> clock_{};
+  std::string clock_;
 };
 
 }  // namespace vrx

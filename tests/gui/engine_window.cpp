@@ -90,8 +90,33 @@ LRESULT EngineWindow::AnswerFor(UINT message, LPARAM lParam) const {
     *record = it->second;
     return 1;
   }
+  if (message == engine::kStationByFrequency && lParam != 0) {
+    auto* record = reinterpret_cast<StationInfo*>(lParam);
+    const auto it = stations_.find(record->frequency);
+    if (it == stations_.end()) return 0;
+    *record = it->second;
+    return 1;
+  }
+  if (message == engine::kGetRecordPath && lParam != 0) {
+    if (recordPath_.empty()) return 0;
+    lstrcpynA(reinterpret_cast<char*>(lParam), recordPath_.c_str(), MAX_PATH);
+    return 1;
+  }
   const auto it = answers_.find(message);
   return it == answers_.end() ? 0 : it->second;
+}
+
+void EngineWindow::Station(uint32_t frequency, const char* name) {
+  StationInfo station{};
+  station.frequency = frequency;
+  lstrcpynA(station.name, name, sizeof station.name);
+  std::lock_guard<std::mutex> lock(mutex_);
+  stations_[frequency] = station;
+}
+
+void EngineWindow::RecordPath(const std::string& path) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  recordPath_ = path;
 }
 
 void EngineWindow::Preset(uint32_t number, uint32_t frequency, const char* name) {

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "host/records.h"
@@ -32,6 +33,11 @@ class EngineWindow {
   // Station records answered to 0x751 by preset number (the module runs in
   // this process, so the record is written straight into its memory).
   void Preset(uint32_t number, uint32_t frequency, const char* name);
+
+  // The record answered to 0x750 for this frequency (other frequencies get
+  // 0 and nothing written), and the path written for 0x729.
+  void Station(uint32_t frequency, const char* name);
+  void RecordPath(const std::string& path);
 
   // Every message from WM_USER upward (and registered ones), in order.
   std::vector<wintest::Message> Messages() const;
@@ -59,6 +65,8 @@ class EngineWindow {
   std::vector<wintest::Message> messages_;
   std::map<UINT, LRESULT> answers_;
   std::map<uint32_t, StationInfo> presets_;
+  std::map<uint32_t, StationInfo> stations_;
+  std::string recordPath_;
 };
 
 }  // namespace gui

@@ -269,8 +269,9 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   // pictures over its place (its peak markers rest on the baseline; its
   // scenarios check them) and the on pictures of the topmost button (the
   // default Flags keep the window on top) and of the stereo button (the
-  // recording engine answers 0 to its query: mono forced), and the thumbs
-  // of the six volume sliders and the time-shift slider. The view asks
+  // recording engine answers 0 to its query: mono forced), the thumbs of
+  // the six volume sliders and the time-shift slider, and the information
+  // displays with their texts and the mono picture. The view asks
   // the engine for its state while the window is being made, and the
   // module's thread answers other sent messages meanwhile: wait for the
   // picture rather than for idleness.
@@ -279,7 +280,11 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   const RECT spectrum{312, 38, 312 + 128, 38 + 76}, topmost{398, 5, 398 + 18, 5 + 18},
       stereo{12, 152, 12 + 52, 152 + 20}, volumes{25, 226 - 35 + 1, 225 + 14, 226 + 1},
       timeShift{547 - 276 + 1, 154, 547 + 1, 154 + 16};
+  const RECT displays[] = {{22, 54, 22 + 268, 54 + 26}, {22, 88, 22 + 150, 88 + 14}, {180, 88, 180 + 110, 88 + 14},
+                           {22, 40, 22 + 44, 40 + 11}};
   const auto drawnOver = [&](POINT p) {
+    for (const RECT& d : displays)
+      if (PtInRect(&d, p)) return true;
     for (const RECT* r : {&spectrum, &topmost, &stereo, &volumes, &timeShift})
       if (PtInRect(r, p)) return true;
     return false;

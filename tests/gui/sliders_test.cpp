@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "graphic/panels/display_text.h"
 #include "graphic/panels/slider_geometry.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
@@ -180,7 +181,7 @@ GUI_SCENARIO(Sliders, ATimeShiftDragSendsTheDelayAtItsEndWithTheTimeInItsTip) {
     SYSTEMTIME t{};
     GetLocalTime(&t);
     const uint32_t now = t.wHour * 3600u + t.wMinute * 60u + t.wSecond;
-    return std::string(vrx::ClockText(vrx::TimeOfDayBehind(now, 100)).data());
+    return vrx::ClockText(vrx::ShiftedTime(now, 100));
   };
   const std::string before = expected();
   char text[32] = {};
