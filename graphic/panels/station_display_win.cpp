@@ -67,7 +67,9 @@ void StationDisplay::Refresh() {
     return;
   }
   if (modes_.Clock(recording_) != ClockKind::kNone) {
-    Repaint();
+    // A clock is painted from the time, not from the text: dropping the text
+    // also stops a marquee that would otherwise repaint under the clock.
+    SetText({});
     return;
   }
   const StationContent content = modes_.Content(recording_);
@@ -162,9 +164,12 @@ bool StationDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, L
       break;
     case WM_TIMER:
       if (Timers().Is(wParam, this, kEntryTimer)) {
-        // The display follows when the engine reports the new frequency.
+        // The typed digits give way to what is playing now, as after Enter;
+        // the new station shows when the engine reports it. Keeping the
+        // digits until then would leave them on screen for good when the
+        // engine refuses the frequency or there is no engine.
         EntryActions a = entry_.Timeout();
-        a.refresh = false;
+        a.refresh = true;
         Apply(a);
         return false;
       }

@@ -84,6 +84,14 @@ struct Run {
         if (px.at(x, y) == colour) return true;
     return false;
   }
+  std::vector<COLORREF> Picture(const RECT& r) const {
+    module->WaitIdle();
+    const gui::Pixels px = gui::CaptureClient(window);
+    std::vector<COLORREF> picture;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) picture.push_back(px.at(x, y));
+    return picture;
+  }
   std::vector<WPARAM> Tuned() const {
     std::vector<WPARAM> hz;
     for (const auto& m : engine.Messages(engine::kTune)) hz.push_back(m.wParam);
@@ -97,12 +105,17 @@ GUI_SCENARIO(Displays, TypedFrequenciesTuneAfterThePauseOrAtTheLastDigit) {
   run.engine.Answer(engine::kGetFrequency, kFrequency);
   run.Start();
   run.engine.Clear();
+  const std::vector<COLORREF> playing = run.Picture(kStation);
   run.Type({'9', '5', '5'});
+  EXPECT_NE(run.Picture(kStation), playing) << "the typed digits show";
   // Nothing before the pause of three seconds has passed.
-  run.module->WaitRest(1500);
+  run.module->WaitRest(2500);
   EXPECT_TRUE(run.Tuned().empty());
   ASSERT_TRUE(run.engine.WaitFor(engine::kTune, 1, 8000));
   EXPECT_EQ(run.Tuned(), (std::vector<WPARAM>{95500000}));
+  // The digits give way to what plays until the engine reports the new
+  // station (this engine never does).
+  EXPECT_EQ(run.Picture(kStation), playing);
   // Five digits from 100 MHz tune at the fifth, without the pause.
   run.Type({'1', '0', '1', '5', '5'});
   EXPECT_EQ(run.Tuned(), (std::vector<WPARAM>{95500000, 101550000}));
