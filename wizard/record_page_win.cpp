@@ -6,6 +6,7 @@
 #include <string>
 
 #include "auxui/kv_aux.h"
+#include "host/fill_text.h"
 #include "host/kv_ini.h"
 #include "host/settings.h"
 #include "host/win_handle.h"
@@ -22,8 +23,6 @@ constexpr char kNameKey[] = "FileName";
 constexpr char kFormatKey[] = "Format";
 constexpr int kFolderChars = 260;
 constexpr int kPageIndex = 3;
-// wsprintfA writes at most 1024 characters; the format comes from a language file.
-constexpr int kFreeTextChars = 1025;
 
 FreeSpaceRule g_freeSpace;
 
@@ -40,9 +39,7 @@ void UpdateFreeSpace(HWND page) {
   unsigned long megabytes = 0;
   if (IsDrivePath(field) && GetDiskFreeSpaceExA(field.c_str(), &available, nullptr, nullptr))
     megabytes = MegabytesOf(available.QuadPart);
-  char text[kFreeTextChars] = {};
-  wsprintfA(text, Text(kFreeSpace), megabytes);
-  SetDlgItemTextA(page, IDC_FREE_SPACE, text);
+  SetDlgItemTextA(page, IDC_FREE_SPACE, kv::WithNumber(Text(kFreeSpace), megabytes).c_str());
 }
 
 void SetTexts(HWND page) {

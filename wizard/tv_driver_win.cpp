@@ -5,6 +5,7 @@
 #include <string>
 
 #include "auxui/kv_aux.h"
+#include "host/fill_text.h"
 #include "host/kv_ini.h"
 #include "host/settings.h"
 #include "wizard/card_registers_win.h"
@@ -22,8 +23,6 @@ constexpr uint32_t kSaaGpioStatus = 0x1B4;
 constexpr uint32_t kSaaAudioInput = 0x16E;
 constexpr uint8_t kInputBits = 0x7;
 constexpr char kHelpTopic[] = "tvdrv.html";
-// wsprintfA writes at most 1024 characters; the format comes from a language file.
-constexpr int kHelpChars = 1025;
 // Room for a field holding more than its digits: only the first 32 count.
 constexpr int kFieldChars = 256;
 
@@ -89,10 +88,8 @@ void Fill(HWND list, std::initializer_list<const char*> items) {
 
 void SetTexts(HWND dialog) {
   for (const Label& label : kLabels) SetDlgItemTextA(dialog, label.control, Text(label.text));
-  char help[kHelpChars] = {};
-  const std::string format = std::string("\\1") + Text(kModuleHelp) + "\\1\n";
-  wsprintfA(help, format.c_str(), kBuiltInDriverName);
-  KvAuxRESetText(dialog, IDC_TV_HELP, help, &g_driver.helpLink, 1);
+  const std::string help = kv::WithName(std::string("\\1") + Text(kModuleHelp) + "\\1\n", kBuiltInDriverName);
+  KvAuxRESetText(dialog, IDC_TV_HELP, help.c_str(), &g_driver.helpLink, 1);
 }
 
 // Stores the chosen chip at once and shows its group alone.

@@ -45,11 +45,4 @@ std::string TwoActionText(std::string_view plain, std::string_view shifted) {
   return text;
 }
 
-std::string WithName(std::string_view text, std::string_view name) {
-  std::string out(text);
-  const size_t at = out.find("%s");
-  if (at != std::string::npos) out.replace(at, 2, name);
-  return out;
-}
-
 }  // namespace vrx

@@ -30,9 +30,4 @@ std::string HelpParameter(std::string_view hostFolder, std::string_view topic);
 // "%s\r\n+Shift: %s": a plain click's text, then a Shift-click's.
 std::string TwoActionText(std::string_view plain, std::string_view shifted);
 
-// A language text with its one "%s" filled with a name. Done by hand, not by
-// wsprintfA: a translated text may carry any other placeholder, which must
-// stay text instead of reading arguments that are not there.
-std::string WithName(std::string_view text, std::string_view name);
-
 }  // namespace vrx

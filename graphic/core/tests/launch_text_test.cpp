@@ -43,9 +43,6 @@ TEST(LaunchText, CommandLinesAndTexts) {
   EXPECT_EQ(HelpParameter(R"(C:\Player\)", "gui.html"), R"("C:\Player\KvHelp.chm::/gui.html")");
   EXPECT_EQ(HelpParameter(R"(C:\Player\)", "Content"), R"("C:\Player\KvHelp.chm")");
   EXPECT_EQ(TwoActionText("Exit", "Close"), "Exit\r\n+Shift: Close");
-  EXPECT_EQ(WithName("Close %s", "Varix 2.39"), "Close Varix 2.39");
-  EXPECT_EQ(WithName("%d %s %s", "V"), "%d V %s");  // other placeholders stay text
-  EXPECT_EQ(WithName("Close", "V"), "Close");
 }
 
 struct Folder {
