@@ -34,13 +34,18 @@ std::string ThisDllFolder() {
   return folder;
 }
 
+// The file's bus; an empty one when the file is missing, malformed or more
+// than memory holds, so that it is kept and the file is not read again at
+// every call (a card scan makes thousands).
 port::Bus LoadBus() {
-  const std::string path = ThisDllFolder() + kBusFile;
-  const auto text = kv::ReadWholeFile(path, kMaxBusFileBytes);
-  if (!text) return {};
-  port::ParseResult parsed = port::ParseBus(*text);
-  if (!parsed.error.empty()) OutputDebugStringA((path + " " + parsed.error + "\n").c_str());
-  return std::move(parsed.bus);
+  return kv::NoThrow(port::Bus{}, [] {
+    const std::string path = ThisDllFolder() + kBusFile;
+    const auto text = kv::ReadWholeFile(path, kMaxBusFileBytes);
+    if (!text) return port::Bus{};
+    port::ParseResult parsed = port::ParseBus(*text);
+    if (!parsed.error.empty()) OutputDebugStringA((path + " " + parsed.error + "\n").c_str());
+    return std::move(parsed.bus);
+  });
 }
 
 // Runs fn on the bus (read at the first call) under the lock; false when

@@ -47,6 +47,8 @@ std::string Quoted(std::string_view word, std::string_view why) {
   return text;
 }
 
+constexpr char kTooMuchMemory[] = "register memory of more than 16777216 bytes in all";
+
 class Parser {
  public:
   // Empty when the line is good, else why not.
@@ -74,7 +76,8 @@ class Parser {
     } else if (key == "memory") {
       if (n.size() != 1 || n[0] == 0 || n[0] > kMaxMemory) return "memory takes a size of 1 to 1048576 bytes";
       if (wroteRegister_) return "memory after a reg line";
-      f.memory.assign(n[0], 0);
+      if (!Claim(n[0], f.memory.size())) return kTooMuchMemory;
+      f.memory = std::vector<uint8_t>(n[0]);  // a new vector: assign would keep the old capacity
     } else if (key == "reg") {
       const uint32_t width = n.size() == 3 ? n[2] : 4;
       if (n.size() < 2 || n.size() > 3 || (width != 1 && width != 2 && width != 4))
@@ -95,13 +98,24 @@ class Parser {
   std::string Function(const std::vector<uint32_t>& n) {
     if (n.size() != 3 || n[0] >= pci::kBuses || n[1] >= pci::kDevices || n[2] >= pci::kFunctions)
       return "function takes a bus 0-255, a device 0-31 and a function 0-7";
-    if (!bus_.Add(n[0], n[1], n[2])) return "function described twice";
+    if (bus_.Find(n[0], n[1], n[2])) return "function described twice";
+    if (!Claim(kDefaultMemory, 0)) return kTooMuchMemory;
+    bus_.Add(n[0], n[1], n[2]);
     wroteRegister_ = false;
     return {};
   }
 
+  // Counts size bytes in place of released ones; false past the cap.
+  bool Claim(uint32_t size, size_t released) {
+    const uint64_t total = total_ - released + size;
+    if (total > kMaxTotalMemory) return false;
+    total_ = total;
+    return true;
+  }
+
   Bus bus_;
   bool wroteRegister_ = false;
+  uint64_t total_ = 0;  // register memory of all functions so far
 };
 
 }  // namespace

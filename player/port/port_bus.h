@@ -18,6 +18,9 @@ namespace port {
 constexpr uint32_t kDefaultMemory = 4096;
 // Larger register memories are a typing error, not a card.
 constexpr uint32_t kMaxMemory = 1u << 20;
+// All functions' register memory together: a file of thousands of functions
+// must not take the process's memory.
+constexpr uint32_t kMaxTotalMemory = 16u << 20;
 
 struct PciFunction {
   uint32_t bus = 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/pci_header.h"
 #include "host/win_handle.h"
 #include "tests/support/wintest.h"
 #include "wizard/card_registers_win.h"
@@ -123,6 +124,25 @@ TEST(CardRegisters, MissingOrMalformedBusFileHasNoCards) {
     EXPECT_FALSE(registers.Read(CardChip::kSaa713x, 0x1B4, 4, &value)) << r.name;
     EXPECT_EQ(MappingStats(), Stats{}) << r.name;
   }
+}
+
+// A bus asking for more memory than the process has is left empty and kept:
+// a better file written later is not read while the library stays loaded.
+TEST(CardRegisters, BusTooLargeForMemoryIsReadOnce) {
+  ASSERT_FALSE(PortLoaded());
+  std::string huge;  // 4 GiB of register memory
+  for (uint32_t place = 0; place < 4096; ++place)
+    huge += "function " + std::to_string(place / 32) + " " + std::to_string(place % 32) + " 0\nmemory 1048576\n";
+  const BusFolder folder("huge", huge.c_str());
+  ASSERT_TRUE(folder.ready());
+  const kv::Library port(LoadLibraryA("KvPort.dll"));
+  const auto info = port.Export<PciInfoFn>("PCIInfo");
+  ASSERT_TRUE(info);
+  const uint32_t first[3] = {0, 0, 0};
+  uint8_t header[pci::kHeaderSize] = {};
+  EXPECT_FALSE(info(first, header));
+  ASSERT_TRUE(wintest::WriteFileText(wintest::TempFolder() + "huge\\KvPort.bus", kBridge));
+  EXPECT_FALSE(info(first, header)) << "the file was read again";
 }
 
 }  // namespace

@@ -106,6 +106,24 @@ TEST(PortBus, ThousandsOfFunctions) {
   EXPECT_EQ(parsed.bus.Find(39, 31, 7)->header[0], 31);
 }
 
+// Each function holds 4 KiB unless told otherwise, so the cap counts both the
+// default memories and the ones the file sets.
+TEST(PortBus, RegisterMemoryIsCappedInAll) {
+  std::string sixteen;  // 16 MiB exactly: allowed
+  for (uint32_t device = 0; device < 16; ++device)
+    sixteen += "function 0 " + std::to_string(device) + " 0\nmemory 1048576\n";
+  ASSERT_EQ(ParseBus(sixteen).error, "");
+  EXPECT_EQ(ParseBus(sixteen + "function 1 0 0\n").error, "line 33: register memory of more than 16777216 bytes in all");
+
+  std::string defaults;  // 4096 functions of 4 KiB fill the cap; a memory line replaces its function's 4 KiB
+  for (uint32_t place = 0; place < 4096; ++place)
+    defaults += "function " + std::to_string(place / 256) + " " + std::to_string(place / 8 % 32) + " " +
+                std::to_string(place % 8) + "\n";
+  EXPECT_EQ(ParseBus(defaults + "function 16 0 0\n").error, "line 4097: register memory of more than 16777216 bytes in all");
+  EXPECT_EQ(ParseBus(defaults + "memory 4096\n").error, "");
+  EXPECT_EQ(ParseBus(defaults + "memory 4097\n").error, "line 4097: register memory of more than 16777216 bytes in all");
+}
+
 TEST(PortMappings, OnlyCoveredRangesMapAndReadsStayInsideLiveMappings) {
   Mappings m(ParseBus(kTwoCards).bus);
   EXPECT_FALSE(m.Map(0xE3000000, 0));
