@@ -37,8 +37,13 @@ void SetUp(HWND frame, const char* title) {
     DestroyWindow(place);
   }
   g_open.dialog = CreateDialogParamA(g_open.provider.module, g_open.provider.dialogTemplate, frame, ProviderProc, 0);
+  if (!g_open.dialog) return;
+  // The frame's keyboard walks through the provider's controls as through its
+  // own, whether or not the provider's template says DS_CONTROL.
+  SetWindowLongPtrA(g_open.dialog, GWL_EXSTYLE,
+                    GetWindowLongPtrA(g_open.dialog, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   // A child template need not say WS_VISIBLE; the dialog is shown either way.
-  if (g_open.dialog) ShowWindow(g_open.dialog, SW_SHOW);
+  ShowWindow(g_open.dialog, SW_SHOW);
 }
 
 // Gives the sheet back before the frame goes, so that it, not another
@@ -93,7 +98,9 @@ bool ShowSettingsFrame(HWND page, const char* title, const SettingsProvider& pro
       g_open.goOn = true;
       break;
     }
-    if (g_open.dialog && IsDialogMessageA(g_open.dialog, &msg)) continue;
+    // The frame, not the provider's dialog, takes the keyboard: Tab reaches
+    // OK and Cancel, Enter and Escape answer the frame.
+    if (IsDialogMessageA(frame, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

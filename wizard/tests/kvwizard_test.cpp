@@ -5,10 +5,12 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <mmsystem.h>
+#include <tlhelp32.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,7 +64,7 @@ std::string GermanText(const char* key) {
   if (at == std::string::npos) return {};
   const size_t from = at + 1 + start.size();
   std::string text = bytes.substr(from, bytes.find_first_of("\r\n", from) - from);
-  for (size_t n = text.find("\\n"); n != std::string::npos; n = text.find("\\n", n)) text.replace(n, 2, "\n");
+  for (size_t n = text.find("\\n"); n != std::string::npos; n = text.find("\\n", n)) text.replace(n, 2, 1, '\n');
   return text;
 }
 
@@ -91,7 +93,9 @@ std::vector<std::string> Entries(HWND list) {
   const LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
     wchar_t wide[MAX_PATH] = {};
-    SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+    // A longer entry would overrun the buffer: it reads as empty.
+    if (SendMessageW(list, CB_GETLBTEXTLEN, i, 0) < MAX_PATH)
+      SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
     char text[MAX_PATH] = {};
     WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     entries.emplace_back(text);
@@ -118,21 +122,6 @@ std::string TunerFolder(const std::string& name) {
     CopyFileA((wintest::InstallFolder() + file).c_str(), (folder + file).c_str(), FALSE);
   wintest::WriteFileText(folder + "Broken.dll", "not a library");
   return folder;
-}
-
-// A list item of another process's list, which keeps its texts in UTF-16.
-std::string ListItem(HWND list, int position) {
-  wchar_t wide[MAX_PATH] = {};
-  if (SendMessageW(list, CB_GETLBTEXTLEN, position, 0) >= MAX_PATH) return "(too long)";
-  SendMessageW(list, CB_GETLBTEXT, position, reinterpret_cast<LPARAM>(wide));
-  char text[MAX_PATH] = {};
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, MAX_PATH, nullptr, nullptr);
-  return text;
-}
-std::string ListItems(HWND list) {
-  std::string all;
-  for (int i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) all += (i ? "|" : "") + ListItem(list, i);
-  return all;
 }
 
 class RunningWizard {
@@ -413,6 +402,23 @@ bool PressInFrame(HWND frame, int button) {
   PostMessageA(frame, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
   return WaitUntil([&] { return !IsWindow(frame); });
 }
+// A key pressed in another process's control, as the keyboard would post it.
+void PressKey(HWND control, WPARAM key) { PostMessageA(control, WM_KEYDOWN, key, 0); }
+HWND FocusIn(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+// Whether a process has the module loaded; its program counts, so a snapshot
+// that cannot be taken tells apart from a module that is absent.
+bool Loaded(DWORD process, const char* module) {
+  const kv::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process));
+  MODULEENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = snapshot && Module32First(snapshot.get(), &entry); more; more = Module32Next(snapshot.get(), &entry))
+    if (lstrcmpiA(entry.szModule, module) == 0) return true;
+  return false;
+}
 void SelectIn(HWND dialog, int list, int position, int notice) {
   SendDlgItemMessageA(dialog, list, CB_SETCURSEL, position, 0);
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(list, notice), reinterpret_cast<LPARAM>(GetDlgItem(dialog, list)));
@@ -432,7 +438,7 @@ TEST(KvWizardTunerPage, ListsOnlyTunerModulesAfterTheBuiltInDriverAndNextClearsA
 
   const HWND list = wizard.control(IDC_TUNER_LIST);
   // The module without a name is listed by its file name.
-  EXPECT_EQ(ListItems(list), "Tavrin TV Driver 2.20|Nameless.dll|Test Tuner");
+  EXPECT_EQ(Entries(list), (std::vector<std::string>{"Tavrin TV Driver 2.20", "Nameless.dll", "Test Tuner"}));
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR) << "the stored module is gone";
   EXPECT_EQ(wintest::WindowText(wizard.control(IDC_TUNER_PROMPT)), wizard::kTunerPrompt.english);
 
@@ -447,23 +453,44 @@ TEST(KvWizardTunerPage, ModuleSettingsCancelStaysOnThePageOkSavesAndGoesOn) {
   ASSERT_NE(wizard.sheet(), nullptr);
   ASSERT_TRUE(wizard.ToTunerPage());
   const HWND list = wizard.control(IDC_TUNER_LIST);
-  ASSERT_EQ(ListItem(list, static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0))), "Test Tuner");
+  ASSERT_EQ(SelectedEntry(list), "Test Tuner");
+  const DWORD id = wizard.process().id();
+  ASSERT_TRUE(Loaded(id, "TestTuner.dll")) << "a listed tuner stays loaded with the page";
+  EXPECT_FALSE(Loaded(id, "TestFilter.dll"));
+  EXPECT_FALSE(Loaded(id, "NoInfo.dll"));
 
   HWND frame = wizard.NextToFrame("Test Tuner");
   ASSERT_NE(frame, nullptr);
   EXPECT_FALSE(IsWindowEnabled(wizard.sheet())) << "the sheet waits for the frame";
   EXPECT_EQ(wintest::WindowText(GetDlgItem(frame, IDC_FRAME_NOTE)), wizard::kSettingsNote.english);
-  ASSERT_NE(GetDlgItem(ProviderDialog(frame), IDC_TEST_FIELD), nullptr);
+  HWND field = GetDlgItem(ProviderDialog(frame), IDC_TEST_FIELD);
+  ASSERT_NE(field, nullptr);
   EXPECT_EQ(GetDlgItem(frame, IDC_FRAME_PLACE), nullptr) << "the placeholder gives way";
-  ASSERT_TRUE(PressInFrame(frame, IDCANCEL));
+  EXPECT_TRUE(Loaded(id, "TestTuner.kvo"));
+  // The keyboard reaches the frame's buttons and the provider's field alike,
+  // though the provider's template does not say DS_CONTROL.
+  std::set<HWND> focused{FocusIn(frame)};
+  for (int press = 0; press < 3; ++press) {
+    const HWND from = FocusIn(frame);
+    PressKey(from, VK_TAB);
+    WaitUntil([&] { return FocusIn(frame) != from; });
+    focused.insert(FocusIn(frame));
+  }
+  EXPECT_EQ(focused, (std::set<HWND>{field, GetDlgItem(frame, IDOK), GetDlgItem(frame, IDCANCEL)})) << "Tab goes round";
+  PressKey(field, VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(frame); })) << "Escape cancels the frame";
   EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(wizard.sheet()) != FALSE; }));
   EXPECT_EQ(wizard.pageIndex(), kTunerPage);
   EXPECT_EQ(kv::ReadString(kTestTunerSection, kTestTunerKey), std::nullopt);
+  EXPECT_TRUE(WaitUntil([&] { return Loaded(id, "KvWizard.exe") && !Loaded(id, "TestTuner.kvo"); }))
+      << "the companion goes with its frame";
 
   frame = wizard.NextToFrame("Test Tuner");
   ASSERT_NE(frame, nullptr);
-  SetWindowTextA(GetDlgItem(ProviderDialog(frame), IDC_TEST_FIELD), "Channel 7");
-  ASSERT_TRUE(PressInFrame(frame, IDOK));
+  field = GetDlgItem(ProviderDialog(frame), IDC_TEST_FIELD);
+  SetWindowTextA(field, "Channel 7");
+  PressKey(field, VK_RETURN);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(frame); })) << "Enter is the frame's OK";
   EXPECT_TRUE(WaitUntil([&] { return wizard.pageIndex() == kRecordPage; }));
   EXPECT_EQ(kv::ReadString(kTestTunerSection, kTestTunerKey), "Channel 7");
   EXPECT_EQ(kv::ReadString(wizard::kTunerSection, wizard::kTunerKey), "TestTuner.dll");
@@ -477,7 +504,7 @@ TEST(KvWizardTunerPage, BuiltInDriverValidatesReadsBinaryFieldsAndKeepsAChangedC
   ASSERT_NE(wizard.sheet(), nullptr);
   ASSERT_TRUE(wizard.ToTunerPage());
   const HWND list = wizard.control(IDC_TUNER_LIST);
-  EXPECT_EQ(ListItems(list), "Tavrin TV Driver 2.20");
+  EXPECT_EQ(Entries(list), std::vector<std::string>{"Tavrin TV Driver 2.20"});
   SendMessageA(list, CB_SETCURSEL, 0, 0);
 
   HWND frame = wizard.NextToFrame(wizard::kBuiltInDriverName);
