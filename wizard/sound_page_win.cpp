@@ -2,7 +2,6 @@
 // mixer line, guessed from the lines' names, stored in KvLines on leaving.
 #include <windows.h>
 #include <commctrl.h>
-#include <richedit.h>
 
 #include <array>
 #include <optional>
@@ -112,12 +111,6 @@ void Store(HWND page) {
   for (const auto& [key, value] : ValuesToStore(choices)) KvIniSetDword(kLinesSection, key, value);
 }
 
-bool LinkClicked(const NMHDR* header) {
-  if (header->idFrom != IDC_SOUND_TEXT || header->code != EN_LINK) return false;
-  const auto* link = reinterpret_cast<const ENLINK*>(header);
-  return link->msg == WM_LBUTTONDOWN && link->chrg.cpMin == g_page.link.start;
-}
-
 }  // namespace
 
 INT_PTR CALLBACK SoundPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -132,7 +125,7 @@ INT_PTR CALLBACK SoundPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->code == PSN_SETACTIVE) SetTexts(page);
       if (header->code == PSN_WIZNEXT) Store(page);  // never refuses: the result stays 0
-      if (LinkClicked(header)) OpenHelp(kSoundHelpTopic);
+      if (IsLinkClick(lParam, IDC_SOUND_TEXT, g_page.link)) OpenHelp(kSoundHelpTopic);
       break;
     }
     default:
