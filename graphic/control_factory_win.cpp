@@ -12,6 +12,7 @@
 #include "graphic/core/station_display_win.h"
 #include "graphic/core/step_button_win.h"
 #include "graphic/core/topmost_button_win.h"
+#include "graphic/panels/equalizer_button_win.h"
 #include "graphic/panels/spectrum_view_win.h"
 
 namespace vrx {
@@ -27,7 +28,7 @@ std::unique_ptr<SkinControl> MakeButton(int slot, Args&&... args) {
 }  // namespace
 
 std::unique_ptr<SkinControl> MakeControl(int slot) {
-  // The equalizer button (21), the sliders (34-71), the station list (72)
+  // The sliders (34-71), the station list (72)
   // and the displays (74-76) join here as their classes are built; until
   // then their slots stay empty. The station display (73) only takes keys
   // and the wheel so far.
@@ -57,6 +58,8 @@ std::unique_ptr<SkinControl> MakeControl(int slot) {
       return MakeButton<StepButton>(slot, false);
     case skin::kBtnNext:
       return MakeButton<StepButton>(slot, true);
+    case skin::kBtnEqualizer:
+      return MakeButton<EqualizerButton>(slot);
     case skin::kInfoStation:
       return std::make_unique<StationDisplay>();
     case skin::kSpectrum:
