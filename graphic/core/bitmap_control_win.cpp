@@ -31,10 +31,17 @@ void DrawSkinImage(HDC dc, HDC skin, HDC work, int w, int h, int ix, int iy, POI
 bool HitSkinImage(HDC skin, POINT p, int w, int h, const std::optional<POINT>& mask) {
   std::optional<Point> at;
   if (mask) at = Point{mask->x, mask->y};
-  return HitBitmapControl(Point{p.x, p.y}, w, h, at, [skin](int32_t x, int32_t y) -> uint8_t {
-    const COLORREF c = GetPixel(skin, x, y);
-    return c == CLR_INVALID ? 0 : GetRValue(c);
-  });
+  return HitBitmapControl(Point{p.x, p.y}, w, h, at, [skin](int32_t x, int32_t y) { return SkinRedAt(skin, x, y); });
+}
+
+uint8_t SkinRedAt(HDC skin, int32_t x, int32_t y) {
+  const COLORREF c = GetPixel(skin, x, y);
+  return c == CLR_INVALID ? 0 : GetRValue(c);
+}
+
+void ShowHandCursor() {
+  HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+  SetCursor(hand ? hand : LoadCursor(nullptr, IDC_ARROW));
 }
 
 }  // namespace vrx

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 
 namespace vrx {
@@ -19,5 +20,11 @@ void DrawSkinImage(HDC dc, HDC skin, HDC work, int w, int h, int ix, int iy, POI
 // Whether control point p lies on a w x h control: inside it and, with a
 // mask, on a mask pixel whose red part is not 0.
 bool HitSkinImage(HDC skin, POINT p, int w, int h, const std::optional<POINT>& mask);
+// The red part of a skin bitmap pixel, 0 outside the bitmap.
+uint8_t SkinRedAt(HDC skin, int32_t x, int32_t y);
+
+// The cursor over a control that reacts to the mouse: the system's hand,
+// or the arrow where there is none.
+void ShowHandCursor();
 
 }  // namespace vrx

@@ -33,8 +33,9 @@ void CaptureOwner::Capture(Token token, bool on) {
     if (GetCapture() != window_) SetCapture(window_);
     owner_ = token;
   } else {
-    if (window_ && GetCapture() == window_) ReleaseCapture();
+    // Nobody owns it any more by the time WM_CAPTURECHANGED comes back.
     owner_ = nullptr;
+    if (window_ && GetCapture() == window_) ReleaseCapture();
   }
 }
 

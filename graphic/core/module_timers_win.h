@@ -38,6 +38,9 @@ class CaptureOwner {
   // The owner, but nobody whenever the main window does not hold the
   // capture: a capture lost to another window ends every press and drag.
   Token Current() const;
+  // The owner last set, even after another window took the capture: lets
+  // the control whose drag that ended tell at WM_CAPTURECHANGED.
+  Token LastOwner() const { return owner_; }
 
  private:
   HWND window_ = nullptr;

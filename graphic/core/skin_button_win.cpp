@@ -72,10 +72,7 @@ bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
       return false;
     case WM_SETCURSOR:
       if (!Holding() && !MouseOver()) return false;
-      {
-        HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
-        SetCursor(hand ? hand : LoadCursor(nullptr, IDC_ARROW));
-      }
+      ShowHandCursor();
       *result = 1;
       return true;
     case WM_KEYDOWN:
