@@ -12,6 +12,7 @@
 #include "graphic/core/station_display_win.h"
 #include "graphic/core/step_button_win.h"
 #include "graphic/core/topmost_button_win.h"
+#include "graphic/panels/band_slider_win.h"
 #include "graphic/panels/equalizer_button_win.h"
 #include "graphic/panels/spectrum_view_win.h"
 
@@ -28,13 +29,15 @@ std::unique_ptr<SkinControl> MakeButton(int slot, Args&&... args) {
 }  // namespace
 
 std::unique_ptr<SkinControl> MakeControl(int slot) {
-  // The sliders (34-71), the station list (72)
+  // The volume and time-shift sliders (34-40), the station list (72)
   // and the displays (74-76) join here as their classes are built; until
   // then their slots stay empty. The station display (73) only takes keys
   // and the wheel so far.
   if (const EngineToggle* toggle = ToggleOf(slot)) return MakeButton<EngineToggleButton>(slot, *toggle);
   if (slot >= skin::kBtnStation1 && slot < skin::kBtnStation1 + skin::kStationButtons)
     return MakeButton<StationButton>(slot, slot - skin::kBtnStation1 + 1);
+  if (slot >= skin::kSldBand01 && slot < skin::kSldBand01 + skin::kBandSliders)
+    return std::make_unique<BandSlider>(slot - skin::kSldBand01 + 1, Module().skin.Slider(slot));
   switch (slot) {
     case skin::kBtnExit:
       return MakeButton<ExitButton>(slot, ExitButton::kExit);
