@@ -5,13 +5,20 @@
 // without an active equalizer plug-in.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "host/records.h"
 #include "host/settings.h"
+#include "player/engine/tests/engine_client.h"
+#include "player/engine/tests/test_stations.h"
+#include "player/engine/wav_file.h"
 #include "tests/gui/gui.h"
 
 namespace {
@@ -264,6 +271,71 @@ GUI_SCENARIO(Equalizer, TenSlidersOverThe31BandPluginDriveTheFixedGroups) {
   }
   EXPECT_EQ(Stored("Tonal10", "LFreq0"), 0xDEADu);
   EXPECT_TRUE(run.ButtonLit());
+}
+
+// A second of what the engine records (after its plug-ins), as the mean
+// step from one sample of a channel to the next: the DC part of a block,
+// which the equalizer passes whatever its gains, counts only at the
+// block's edges. -1 when nothing could be had.
+double RecordedLevel(const enginetest::EngineProcess& engine) {
+  if (engine.Send(engine::kSetRecording, 1) != 1) return -1;
+  wintest::WaitUntil([&] { return engine.Send(engine::kGetRecordDuration) >= 1; }, 10000);
+  char path[MAX_PATH] = {};
+  const bool named = engine.Send(engine::kGetRecordPath, GetCurrentProcessId(), reinterpret_cast<LPARAM>(path)) == 1;
+  engine.Send(engine::kSetRecording, 0);
+  if (!named) return -1;
+  std::ifstream in(path, std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  engine::WavAudio audio;
+  if (engine::ParseWav(bytes.data(), bytes.size(), audio) != engine::WavError::None || audio.samples.empty()) return -1;
+  if (audio.samples.size() <= audio.channels) return -1;
+  double sum = 0;
+  for (size_t i = audio.channels; i < audio.samples.size(); ++i)
+    sum += std::abs(double(audio.samples[i]) - double(audio.samples[i - audio.channels]));
+  return sum / static_cast<double>(audio.samples.size() - audio.channels);
+}
+
+GUI_SCENARIO(Equalizer, TheEngineInAnotherProcessPlaysTheCurvePaintedOnTheSliders) {
+  UseSkin("Tonal10.dll\0", 10);
+  constexpr uint32_t kStationHertz = 101'700'000;
+  enginetest::StoreStations({enginetest::Station(kStationHertz, 1, 1, "Music")});
+  KvIniSetDword("KvEngine", "Frequency", kStationHertz);
+  // The engine of this folder, so that it loads the very Tonal10.dll the
+  // module loads: only one file's record is shared.
+  const std::string folder = gui::Install();
+  KvIniSetString("KvSave", "FileName", (folder + "take.wav").c_str());
+  ASSERT_TRUE(CopyFileA((wintest::InstallFolder() + "KvEngine.exe").c_str(), (folder + "KvEngine.exe").c_str(), FALSE));
+  enginetest::EngineProcess engine({}, folder);
+  ASSERT_TRUE(engine.window());
+  Plugin tonal("Tonal10.dll");
+  ASSERT_NE(tonal.words, nullptr);
+  auto* record = const_cast<EqualizerShared*>(reinterpret_cast<volatile EqualizerShared*>(tonal.words));
+  Bare run;
+  run.Start();
+  ASSERT_NE(run.window, nullptr);
+  ASSERT_TRUE(wintest::WaitUntil([&] { return record->sound.left.average > 0; }, 10000)) << "the engine plays nothing";
+  const double flat = RecordedLevel(engine);
+  ASSERT_GT(flat, 10);
+
+  // Every band to -100 %: the engine's equalizer lets nothing but the DC through.
+  run.Paint(1, 10, MouseRowFor(kTopMinus100));
+  for (int b = 0; b < 10; ++b) {
+    EXPECT_EQ(record->left.gain[b], -100) << "band " << b;
+    EXPECT_EQ(record->right.gain[b], -100) << "band " << b;
+    EXPECT_EQ(StoredGain("Tonal10", "LFreq", b), -100) << "band " << b;
+    EXPECT_EQ(StoredGain("Tonal10", "RFreq", b), -100) << "band " << b;
+  }
+  // The engine passes "EqualizerSettings" back to the module: the sliders stay.
+  for (int s = 1; s <= 10; ++s) EXPECT_EQ(run.ThumbTop(s), kTopMinus100) << "slider " << s;
+  // The engine's blocks since then: no band keeps any energy.
+  ASSERT_TRUE(wintest::WaitUntil([&] {
+    for (int b = 0; b < 10; ++b)
+      if (record->sound.left.band[b] != 0 || record->sound.right.band[b] != 0) return false;
+    return true;
+  }, 5000));
+  const double quiet = RecordedLevel(engine);
+  ASSERT_GE(quiet, 0);
+  EXPECT_LT(quiet * 50, flat) << "flat " << flat << ", all bands at -100 %: " << quiet;
 }
 
 }  // namespace
