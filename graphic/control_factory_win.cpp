@@ -15,6 +15,8 @@
 #include "graphic/panels/band_slider_win.h"
 #include "graphic/panels/equalizer_button_win.h"
 #include "graphic/panels/spectrum_view_win.h"
+#include "graphic/panels/time_shift_slider_win.h"
+#include "graphic/panels/volume_slider_win.h"
 
 namespace vrx {
 namespace {
@@ -29,13 +31,14 @@ std::unique_ptr<SkinControl> MakeButton(int slot, Args&&... args) {
 }  // namespace
 
 std::unique_ptr<SkinControl> MakeControl(int slot) {
-  // The volume and time-shift sliders (34-40), the station list (72)
-  // and the displays (74-76) join here as their classes are built; until
-  // then their slots stay empty. The station display (73) only takes keys
-  // and the wheel so far.
+  // The station list (72) and the displays (74-76) join here as their
+  // classes are built; until then their slots stay empty. The station
+  // display (73) only takes keys and the wheel so far.
   if (const EngineToggle* toggle = ToggleOf(slot)) return MakeButton<EngineToggleButton>(slot, *toggle);
   if (slot >= skin::kBtnStation1 && slot < skin::kBtnStation1 + skin::kStationButtons)
     return MakeButton<StationButton>(slot, slot - skin::kBtnStation1 + 1);
+  if (const VolumeLine* line = VolumeLineOf(slot))
+    return std::make_unique<VolumeSlider>(*line, Module().skin.Slider(slot));
   if (slot >= skin::kSldBand01 && slot < skin::kSldBand01 + skin::kBandSliders)
     return std::make_unique<BandSlider>(slot - skin::kSldBand01 + 1, Module().skin.Slider(slot));
   switch (slot) {
@@ -65,6 +68,8 @@ std::unique_ptr<SkinControl> MakeControl(int slot) {
       return MakeButton<EqualizerButton>(slot);
     case skin::kInfoStation:
       return std::make_unique<StationDisplay>();
+    case skin::kSldTimeShift:
+      return std::make_unique<TimeShiftSlider>(Module().skin.Slider(slot));
     case skin::kSpectrum:
       return std::make_unique<SpectrumView>(Module().skin.spectrum);
     default:

@@ -141,6 +141,10 @@ fi
 POST="$INSTALL/../tools/EnginePost.exe"
 if [ -f "$POST" ]; then
   wine "$POST" advanced 1 >/dev/null 2>&1 && say "advanced functions on" || say "could not switch the advanced functions on"
+  # Distinct volumes, so each volume slider's thumb stands at its own height.
+  for line_volume in volume:80 volume-rec:35 volume-wav:60 volume-fm:90 volume-rad:50 volume-all:70; do
+    wine "$POST" "${line_volume%%:*}" "${line_volume#*:}" >/dev/null 2>&1 || say "could not set ${line_volume%%:*}"
+  done
 fi
 
 if [ "$headless" -eq 0 ] && [ -n "$GUI" ]; then

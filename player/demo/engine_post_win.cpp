@@ -1,6 +1,8 @@
 // EnginePost.exe: posts one setting to the running engine's window, as a
 // module's button would, for scripts such as the demo.
 //   EnginePost advanced 1     the advanced functions (the plug-ins) on
+//   EnginePost volume 80      a line's volume, 0 ... 100 (also volume-rec,
+//                             volume-wav, volume-fm, volume-rad, volume-all)
 // Exit code 0 when posted, 1 without an engine window, 2 for a bad command line.
 #include <windows.h>
 
@@ -14,8 +16,19 @@ namespace {
 struct Setting {
   const char* name;
   engine::Msg message;
+  bool bothHalves;  // a two-channel volume: the value in each 16-bit half
 };
-constexpr Setting kSettings[] = {{"advanced", engine::kSetAdvanced}};
+using engine::Line;
+using engine::SetVolume;
+constexpr Setting kSettings[] = {
+    {"advanced", engine::kSetAdvanced, false},
+    {"volume", SetVolume(Line::SoundLines), true},
+    {"volume-rec", SetVolume(Line::Record), true},
+    {"volume-wav", SetVolume(Line::WaveOut), true},
+    {"volume-fm", engine::kSetFmVolume, false},
+    {"volume-rad", SetVolume(Line::Radio), true},
+    {"volume-all", SetVolume(Line::All), true},
+};
 
 }  // namespace
 
@@ -25,8 +38,9 @@ int main(int argc, char** argv) {
   for (const Setting& s : kSettings)
     if (std::strcmp(argv[1], s.name) == 0) setting = &s;
   char* end = nullptr;
-  const unsigned long value = std::strtoul(argv[2], &end, 0);
-  if (!setting || *end != '\0') return 2;
+  unsigned long value = std::strtoul(argv[2], &end, 0);
+  if (!setting || *end != '\0' || (setting->bothHalves && value > 0xFFFF)) return 2;
+  if (setting->bothHalves) value += value * 65536;
   const HWND engine = FindWindowA(engine::kWindowClass, nullptr);
   if (!engine) return 1;
   return PostMessageA(engine, setting->message, value, 0) ? 0 : 1;

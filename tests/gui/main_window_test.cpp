@@ -269,19 +269,23 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   // pictures over its place (its peak markers rest on the baseline; its
   // scenarios check them) and the on pictures of the topmost button (the
   // default Flags keep the window on top) and of the stereo button (the
-  // recording engine answers 0 to its query: mono forced), the equalizer
-  // button's on picture and the band sliders' thumbs (the equalizer is on,
-  // its gains flat). The view asks
+  // recording engine answers 0 to its query: mono forced), the thumbs
+  // of the six volume sliders, the time-shift slider and the band sliders
+  // (the equalizer is on, its gains flat), and the equalizer button's on
+  // picture. The view asks
   // the engine for its state while the window is being made, and the
   // module's thread answers other sent messages meanwhile: wait for the
   // picture rather than for idleness.
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
   const RECT spectrum{312, 38, 312 + 128, 38 + 76}, topmost{398, 5, 398 + 18, 5 + 18},
-      stereo{12, 152, 12 + 52, 152 + 20}, equalizer{266, 184, 266 + 36, 184 + 14}, bands{312, 186, 519 + 14, 227};
+      stereo{12, 152, 12 + 52, 152 + 20}, volumes{25, 226 - 35 + 1, 225 + 14, 226 + 1},
+      timeShift{547 - 276 + 1, 154, 547 + 1, 154 + 16}, equalizer{266, 184, 266 + 36, 184 + 14},
+      bands{312, 186, 519 + 14, 227};
   const auto drawnOver = [&](POINT p) {
-    return PtInRect(&spectrum, p) || PtInRect(&topmost, p) || PtInRect(&stereo, p) || PtInRect(&equalizer, p) ||
-           PtInRect(&bands, p);
+    for (const RECT* r : {&spectrum, &topmost, &stereo, &volumes, &timeShift, &equalizer, &bands})
+      if (PtInRect(r, p)) return true;
+    return false;
   };
   auto wrong = [&] {
     const gui::Pixels px = gui::CaptureClient(run.window);
