@@ -11,6 +11,8 @@
 #include "graphic/core/station_button_win.h"
 #include "graphic/core/step_button_win.h"
 #include "graphic/core/topmost_button_win.h"
+#include "graphic/panels/band_slider_win.h"
+#include "graphic/panels/equalizer_button_win.h"
 #include "graphic/panels/record_display_win.h"
 #include "graphic/panels/spectrum_view_win.h"
 #include "graphic/panels/station_list_view_win.h"
@@ -33,13 +35,15 @@ std::unique_ptr<SkinControl> MakeButton(int slot, Args&&... args) {
 }  // namespace
 
 std::unique_ptr<SkinControl> MakeControl(int slot) {
-  // The equalizer button (21) and the band sliders (41-71) join here as
-  // their classes are built; until then their slots stay empty.
+  // Every slot has its control class; a slot whose section the skin lacks
+  // or gets wrong stays empty (the station display always exists).
   if (const EngineToggle* toggle = ToggleOf(slot)) return MakeButton<EngineToggleButton>(slot, *toggle);
   if (slot >= skin::kBtnStation1 && slot < skin::kBtnStation1 + skin::kStationButtons)
     return MakeButton<StationButton>(slot, slot - skin::kBtnStation1 + 1);
   if (const VolumeLine* line = VolumeLineOf(slot))
     return std::make_unique<VolumeSlider>(*line, Module().skin.Slider(slot));
+  if (slot >= skin::kSldBand01 && slot < skin::kSldBand01 + skin::kBandSliders)
+    return std::make_unique<BandSlider>(slot - skin::kSldBand01 + 1, Module().skin.Slider(slot));
   switch (slot) {
     case skin::kBtnExit:
       return MakeButton<ExitButton>(slot, ExitButton::kExit);
@@ -63,6 +67,8 @@ std::unique_ptr<SkinControl> MakeControl(int slot) {
       return MakeButton<StepButton>(slot, false);
     case skin::kBtnNext:
       return MakeButton<StepButton>(slot, true);
+    case skin::kBtnEqualizer:
+      return MakeButton<EqualizerButton>(slot);
     case skin::kSldTimeShift:
       return std::make_unique<TimeShiftSlider>(Module().skin.Slider(slot));
     case skin::kList:

@@ -82,6 +82,17 @@ reg_dword() { wine reg add "$REG_ROOT\\$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev
 reg_has KvEngine Frequency || reg_dword KvEngine Frequency 101700000
 reg_has Prismo MSpec || reg_dword Prismo MSpec 50000
 
+# A smile on the equalizer, lows and highs up and the middle down, so the
+# band sliders show a curve; the equalizer reads it when the engine loads it.
+if ! reg_has Tonal10 LFreq0; then
+  band=0
+  for gain in 200 120 40 -20 -40 -40 -20 40 120 200; do
+    reg_dword Tonal10 "LFreq$band" $(( (gain + 4294967296) % 4294967296 ))
+    reg_dword Tonal10 "RFreq$band" $(( (gain + 4294967296) % 4294967296 ))
+    band=$((band + 1))
+  done
+fi
+
 # ---- the waveform screenshot, headless only: the module is started anew
 # with the spectrum in its waveform mode (read when the view is made).
 waveform_screenshot() {

@@ -26,7 +26,9 @@ bool CopyMatching(const std::string& from, const std::string& to, const char* pa
   return ok;
 }
 
-constexpr char kProbeDll[] = "VrxProbe.dll";
+// Test builds that live beside the test programs, copied where built: the
+// module that counts its GDI objects and the 31-band equalizer stand-in.
+constexpr const char* kTestDlls[] = {"VrxProbe.dll", "Tonal31.dll"};
 
 std::string FileName(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
@@ -44,8 +46,7 @@ std::string Prepare() {
     ok &= CopyMatching(source, target, "*.lng");
     ok &= CopyMatching(source + kSkinFolder + "\\", target + kSkinFolder + "\\", "*.*");
   }
-  // The test build of the module that counts its GDI objects, where built.
-  CopyFileA((wintest::ExeFolder() + kProbeDll).c_str(), (target + kProbeDll).c_str(), FALSE);
+  for (const char* dll : kTestDlls) CopyFileA((wintest::ExeFolder() + dll).c_str(), (target + dll).c_str(), FALSE);
   // The modules only check that the engine's file is there; the recording
   // engine window of the test plays the engine.
   ok &= wintest::WriteFileText(target + kEngineFile, "MZ");

@@ -270,8 +270,10 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   // scenarios check them) and the on pictures of the topmost button (the
   // default Flags keep the window on top) and of the stereo button (the
   // recording engine answers 0 to its query: mono forced), the thumbs of
-  // the six volume sliders and the time-shift slider, and the information
-  // displays with their texts and the mono picture. The view asks
+  // the six volume sliders, the time-shift slider and the band sliders (the
+  // equalizer is on, its gains flat), the equalizer button's on picture,
+  // and the information displays with their texts and the mono picture.
+  // The view asks
   // the engine for its state while the window is being made, and the
   // module's thread answers other sent messages meanwhile: wait for the
   // picture rather than for idleness.
@@ -279,13 +281,14 @@ GUI_SCENARIO(MainWindow, TheDefaultSkinOpensAtItsSizeWithItsPictures) {
   HGDIOBJ old = SelectObject(dc, bitmap);
   const RECT spectrum{312, 38, 312 + 128, 38 + 76}, topmost{398, 5, 398 + 18, 5 + 18},
       stereo{12, 152, 12 + 52, 152 + 20}, volumes{25, 226 - 35 + 1, 225 + 14, 226 + 1},
-      timeShift{547 - 276 + 1, 154, 547 + 1, 154 + 16};
+      timeShift{547 - 276 + 1, 154, 547 + 1, 154 + 16}, equalizer{266, 184, 266 + 36, 184 + 14},
+      bands{312, 186, 519 + 14, 227};
   const RECT displays[] = {{22, 54, 22 + 268, 54 + 26}, {22, 88, 22 + 150, 88 + 14}, {180, 88, 180 + 110, 88 + 14},
                            {22, 40, 22 + 44, 40 + 11}};
   const auto drawnOver = [&](POINT p) {
     for (const RECT& d : displays)
       if (PtInRect(&d, p)) return true;
-    for (const RECT* r : {&spectrum, &topmost, &stereo, &volumes, &timeShift})
+    for (const RECT* r : {&spectrum, &topmost, &stereo, &volumes, &timeShift, &equalizer, &bands})
       if (PtInRect(r, p)) return true;
     return false;
   };
