@@ -81,9 +81,9 @@ std::optional<int64_t> ListScroll::Step(const ListLayout& layout, uint32_t speed
                                         int64_t offset, uint32_t now) {
   const int64_t total = layout.Total();
   if (total <= 0) return std::nullopt;
-  // A timer ticks at about 15 ms however short its period: 1.2 pixels a
-  // tick at 80 pixels a second, so the fraction must carry over or the list
-  // runs a sixth slow.
+  // A timer ticks every 10 ms or more however short its period, a fraction
+  // of a pixel apart at 80 pixels a second: the fraction carries over, or
+  // the list would run at 50.
   const uint64_t thousandths = uint64_t{now - last_} * speed + rest_;
   const uint64_t d = thousandths / kMsPerSecond;
   if (d == 0) return std::nullopt;  // the time keeps adding up
