@@ -17,6 +17,7 @@ void ControlTable::Create(HWND window, int width, int height, const skin::SkinDe
                           ControlFactory factory) {
   Destroy();
   window_ = window;
+  buffer_.Make(Module().skinDc(), width, height);
   InitCommonControls();
   tips_.Create(window, width, height);
   if (!factory) return;
@@ -34,6 +35,7 @@ void ControlTable::Destroy() {
   tips_.Hide();
   for (auto& control : slots_) control.reset();
   tips_.Destroy();
+  buffer_.Release();
   window_ = nullptr;
 }
 
@@ -66,6 +68,15 @@ void ControlTable::Paint(HDC dc, const RECT& update) {
   SetViewportOrgEx(dc, 0, 0, nullptr);
 }
 
+void ControlTable::PaintWindow(HDC dc, const RECT& r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const HDC target = buffer_.dc() ? buffer_.dc() : dc;
+  // The background is the bitmap's top-left corner, pixel for pixel.
+  BitBlt(target, r.left, r.top, w, h, Module().skinDc(), r.left, r.top, SRCCOPY);
+  Paint(target, r);
+  if (target != dc) BitBlt(dc, r.left, r.top, w, h, target, r.left, r.top, SRCCOPY);
+}
+
 void ControlTable::Invalidate(const SkinControl& control) { Invalidate(control, {0, 0, control.width, control.height}); }
 
 void ControlTable::Invalidate(const SkinControl& control, const RECT& part) {
@@ -74,6 +85,15 @@ void ControlTable::Invalidate(const SkinControl& control, const RECT& part) {
   OffsetRect(&r, control.x, control.y);
   InvalidateRect(window_, &r, FALSE);
   UpdateWindow(window_);
+}
+
+void ControlTable::Redraw(const SkinControl& control) {
+  if (!window_) return;
+  // Under Wine the window's paint cycle (invalidate, update, begin and end
+  // paint) costs several server round trips; a DC of the window costs none
+  // once its visible region is known.
+  kv::WindowDc screen(window_);
+  if (screen) PaintWindow(screen.dc(), control.Rect());
 }
 
 POINT ControlTable::ToControl(const SkinControl& control) const {

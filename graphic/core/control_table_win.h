@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "graphic/core/paint_buffer_win.h"
 #include "graphic/core/skin_control_win.h"
 #include "graphic/core/skin_records.h"
 #include "graphic/core/tooltip_manager_win.h"
@@ -25,18 +26,25 @@ class ControlTable {
   ControlTable& operator=(const ControlTable&) = delete;
   ~ControlTable() { Destroy(); }
 
-  // Destroys old controls, makes the tooltip window and every present
-  // slot's control, in slot order.
+  // Destroys old controls, makes the paint buffer, the tooltip window and
+  // every present slot's control, in slot order.
   void Create(HWND window, int width, int height, const skin::SkinDescription& skin, ControlFactory factory);
   void Destroy();
 
   // Offers a main-window message to the controls; true when one took it.
   bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   void Paint(HDC dc, const RECT& update);
+  // The window's picture in r (client coordinates) into dc: the skin's
+  // background and the controls, composed in the paint buffer.
+  void PaintWindow(HDC dc, const RECT& r);
   // Repaints the control's rectangle at once, without erasing.
   void Invalidate(const SkinControl& control);
   // The same for part of it, in the control's own coordinates.
   void Invalidate(const SkinControl& control, const RECT& part);
+  // Draws the control's rectangle again straight into the window's DC, the
+  // same picture as a repaint without the window's paint cycle: for parts
+  // that move many times a second.
+  void Redraw(const SkinControl& control);
   // The last mouse position in the control's own coordinates.
   POINT ToControl(const SkinControl& control) const;
   // Whether that position lies inside the control's rectangle.
@@ -50,6 +58,7 @@ class ControlTable {
 
  private:
   HWND window_ = nullptr;
+  PaintBuffer buffer_;
   std::array<std::unique_ptr<SkinControl>, skin::kSlotCount> slots_;
   TooltipManager tips_;
 };

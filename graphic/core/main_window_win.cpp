@@ -124,7 +124,6 @@ bool MainWindow::Create(ControlFactory factory) {
   // A layered window stays unseen until its attributes are set; a window
   // that opens behind another gets no activation to set them.
   ApplyOpacity();
-  buffer_.Make(m.skinDc(), metrics.width, metrics.height);
   Controls().Create(window_, metrics.width, metrics.height, m.skin, factory);
   InvalidateRect(window_, nullptr, FALSE);
   UpdateWindow(window_);
@@ -136,7 +135,6 @@ void MainWindow::Destroy() {
   Controls().Destroy();
   DestroyWindow(window_);
   window_ = nullptr;
-  buffer_.Release();
   Timers().Reset();
   Capture().Attach(nullptr);
   hide_.Reset();
@@ -230,13 +228,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(window_, &ps);
-      const RECT& r = ps.rcPaint;
-      const int w = r.right - r.left, h = r.bottom - r.top;
-      const HDC target = buffer_.dc() ? buffer_.dc() : dc;
-      // The background is the bitmap's top-left corner, pixel for pixel.
-      BitBlt(target, r.left, r.top, w, h, m.skinDc(), r.left, r.top, SRCCOPY);
-      Controls().Paint(target, r);
-      if (target != dc) BitBlt(dc, r.left, r.top, w, h, target, r.left, r.top, SRCCOPY);
+      Controls().PaintWindow(dc, ps.rcPaint);
       EndPaint(window_, &ps);
       return 0;
     }

@@ -9,7 +9,6 @@
 
 #include "graphic/core/auto_hide.h"
 #include "graphic/core/control_table_win.h"
-#include "graphic/core/paint_buffer_win.h"
 #include "graphic/core/window_geometry.h"
 
 namespace vrx {
@@ -58,7 +57,6 @@ class MainWindow {
   POINT grab_{};
   SnapState snap_;
   AutoHide hide_;
-  PaintBuffer buffer_;
 };
 
 // Removes the module's window class; called when Activate ends, because a

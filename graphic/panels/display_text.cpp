@@ -52,4 +52,18 @@ std::string StationFormText(const std::string& frequencyText, std::string_view n
   return frequencyText + kNameSeparator + std::string(name);
 }
 
+TextRun VisibleRun(std::span<const int> ends, int origin, int width) {
+  const size_t n = ends.size();
+  if (n == 0 || width <= 0) return {};
+  const int64_t left = -int64_t{origin}, right = int64_t{width} - origin;  // the display in the text's own columns
+  // The first character that ends right of the display's left edge ...
+  size_t first = static_cast<size_t>(std::upper_bound(ends.begin(), ends.end(), left) - ends.begin());
+  // ... and the first after it that starts at or beyond its right edge.
+  size_t end = right <= 0 ? 0 : 1 + static_cast<size_t>(std::lower_bound(ends.begin(), ends.end() - 1, right) - ends.begin());
+  if (first > 0) --first;
+  end = std::min(n, end + 1);
+  if (first >= end) return {};
+  return {first, end - first, origin + (first ? ends[first - 1] : 0)};
+}
+
 }  // namespace vrx

@@ -3,7 +3,9 @@
 // path and the station text. Portable.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -55,6 +57,20 @@ struct Marquee {
     if (scroll >= textWidth + gap) scroll = 0;
   }
 };
+
+// The characters of one copy of a marquee's text that reach into its
+// display: the copy starts at `origin` (negative once it has moved left),
+// ends[i] is the width of its first i + 1 characters, the display is `width`
+// wide. One character more on either side keeps the ink of a glyph that
+// overhangs its cell. Drawing only these keeps a tick's cost to what shows,
+// however long the text.
+struct TextRun {
+  size_t first = 0;
+  size_t count = 0;
+  int x = 0;  // where the first of them starts
+  bool operator==(const TextRun&) const = default;
+};
+TextRun VisibleRun(std::span<const int> ends, int origin, int width);
 
 // Where to ask for the free space of a recording path: a drive's root
 // ("D:\") for a drive path, else the folder before the last backslash;

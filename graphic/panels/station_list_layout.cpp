@@ -81,9 +81,14 @@ std::optional<int64_t> ListScroll::Step(const ListLayout& layout, uint32_t speed
                                         int64_t offset, uint32_t now) {
   const int64_t total = layout.Total();
   if (total <= 0) return std::nullopt;
-  const uint64_t d = uint64_t{now - last_} * speed / kMsPerSecond;
+  // A timer ticks every 10 ms or more however short its period, a fraction
+  // of a pixel apart at 80 pixels a second: the fraction carries over, or
+  // the list would run at 50.
+  const uint64_t thousandths = uint64_t{now - last_} * speed + rest_;
+  const uint64_t d = thousandths / kMsPerSecond;
   if (d == 0) return std::nullopt;  // the time keeps adding up
   last_ = now;
+  rest_ = static_cast<uint32_t>(thousandths % kMsPerSecond);
   const int64_t move = static_cast<int64_t>(d % static_cast<uint64_t>(total));
   offset = IntoTurn(offset, total);
   return direction == ScrollDirection::kDown ? (offset + move) % total : (offset + total - move) % total;

@@ -77,7 +77,7 @@ enum class ScrollDirection { kUp, kDown };
 // time since the last move is worth, keeping the remainder for later.
 class ListScroll {
  public:
-  void Start(uint32_t now) { last_ = now; }
+  void Start(uint32_t now) { last_ = now, rest_ = 0; }
   // The new offset, or nothing when no whole pixel is due (or nothing
   // scrolls).
   std::optional<int64_t> Step(const ListLayout& layout, uint32_t speed, ScrollDirection direction, int64_t offset,
@@ -85,6 +85,7 @@ class ListScroll {
 
  private:
   uint32_t last_ = 0;
+  uint32_t rest_ = 0;  // the part of a pixel moved beyond the last whole one, in thousandths
 };
 
 }  // namespace vrx

@@ -167,7 +167,7 @@ void StationListView::ScrollStep() {
   const auto direction = hit.code == kDown ? ScrollDirection::kDown : ScrollDirection::kUp;
   if (const std::optional<int64_t> moved = scroll_.Step(layout_, speed_, direction, offset_, timeGetTime())) {
     offset_ = *moved;
-    Controls().Invalidate(*this);
+    Controls().Redraw(*this);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "graphic/panels/text_display_win.h"
 
 #include <cstring>
+#include <new>
 
 #include "graphic/core/control_table_win.h"
 #include "graphic/core/module_timers_win.h"
@@ -51,12 +52,22 @@ void TextDisplay::SetText(const std::string& s) {
   text_ = s;
   marquee_.scroll = 0;
   marquee_.textWidth = 0;
+  ends_.clear();
   Timers().Stop(this, kMarqueeTimer);
   if (!text_.empty()) {
     kv::WindowDc screen(nullptr);
     if (screen) {
       const TextPen pen(screen.dc(), font_.get(), colour_);
-      marquee_.textWidth = Extent(screen.dc(), text_.data(), text_.size()).cx;
+      try {
+        ends_.resize(text_.size());
+        SIZE size{};
+        GetTextExtentExPointA(screen.dc(), text_.data(), static_cast<int>(text_.size()), 0, nullptr, ends_.data(),
+                              &size);
+        marquee_.textWidth = size.cx;
+      } catch (const std::bad_alloc&) {
+        ends_.clear();  // no room for the widths: the text is drawn whole
+        marquee_.textWidth = Extent(screen.dc(), text_.data(), text_.size()).cx;
+      }
     }
   }
   Repaint();
@@ -73,12 +84,15 @@ void TextDisplay::DrawText(HDC dc) const {
   if ((flags_ & kScrolls) && marquee_.textWidth > width) {
     // The text and its repeat, moved left by the scroll and cut at the
     // display's edges: the main window composes off screen, so no strip
-    // bitmap is needed to keep the move from flickering.
+    // bitmap is needed to keep the move from flickering. Only the
+    // characters that reach into the display are drawn.
     const RECT own{0, 0, width, height};
     const int repeat = marquee_.textWidth + marquee_.gap;
-    ExtTextOutA(dc, -marquee_.scroll, 0, ETO_CLIPPED, &own, text_.data(), static_cast<UINT>(length), nullptr);
-    ExtTextOutA(dc, repeat - marquee_.scroll, 0, ETO_CLIPPED, &own, text_.data(), static_cast<UINT>(length),
-                nullptr);
+    for (const int origin : {-marquee_.scroll, repeat - marquee_.scroll}) {
+      const TextRun run = ends_.empty() ? TextRun{0, text_.size(), origin} : VisibleRun(ends_, origin, width);
+      if (run.count)
+        ExtTextOutA(dc, run.x, 0, ETO_CLIPPED, &own, text_.data() + run.first, static_cast<UINT>(run.count), nullptr);
+    }
     return;
   }
   RECT r{0, 0, width, height};
@@ -123,7 +137,7 @@ bool TextDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* re
     case WM_TIMER:
       if (Timers().Is(wParam, this, kMarqueeTimer)) {
         marquee_.Tick();
-        Repaint();
+        Controls().Redraw(*this);
       }
       return false;
     case WM_LBUTTONDOWN:

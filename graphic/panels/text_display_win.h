@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "graphic/core/skin_control_win.h"
 #include "graphic/core/skin_records.h"
@@ -54,6 +55,7 @@ class TextDisplay : public SkinControl {
   skin::Color colour_ = 0;
   std::string text_;
   Marquee marquee_;  // the gap between repeats is 0 for every display
+  std::vector<int> ends_;  // the width of the text up to each character, for the marquee
   ClockCells cells_;
   bool measured_ = false;
 };

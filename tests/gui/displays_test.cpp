@@ -195,7 +195,12 @@ GUI_SCENARIO(Displays, ANameWiderThanTheDisplayMovesOnePixelPerTick) {
   // No tooltip or auto-hide timer ticks beside the marquee's.
   KvIniSetDword(kSection, "Flags", kSnap | kNoTooltips);
   Run run;
-  const std::string name(255, 'W');  // the longest name a station record holds
+  // The longest name a station record holds, of glyphs of unlike widths: a
+  // marquee that draws only the characters that show must place each of
+  // them where the whole text would.
+  std::string name;
+  while (name.size() < 255) name += "Wide iIlj mW 101.7 - ";
+  name.resize(255);
   run.engine.Answer(engine::kGetFrequency, kFrequency);
   run.engine.Station(kFrequency, name.c_str());
   run.Start();

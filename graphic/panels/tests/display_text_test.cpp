@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "graphic/core/number_text.h"
 
 namespace vrx {
@@ -52,6 +54,35 @@ TEST(DisplayMarquee, MovesOnePixelPerTickAndStartsAgainAfterWidthAndGap) {
   m.Tick();
   EXPECT_EQ(m.scroll, 0);
   EXPECT_EQ(kMarqueePeriodMs, 50u);
+}
+
+// A copy of "ABCDE" with cells 5, 5, 10, 5, 5 wide in a display 12 wide:
+// what shows, with one more character on either side.
+TEST(DisplayMarquee, VisibleRunKeepsWhatShowsAndOneCharacterAround) {
+  const int ends[] = {5, 10, 20, 25, 30};
+  struct Row {
+    int origin;
+    TextRun run;
+  };
+  const Row rows[] = {
+      {0, {0, 4, 0}},      // A B C show (C in part), D beside them
+      {-7, {0, 4, -7}},    // B C show
+      {-10, {1, 4, -5}},   // C D show: B and E around them
+      {-25, {3, 2, -5}},   // only E shows
+      {-30, {4, 1, -5}},   // the copy has left: its last character
+      {-40, {4, 1, -15}},
+      {8, {0, 2, 8}},      // A shows from column 8, B beside it
+      {12, {0, 1, 12}},    // the copy has not come in yet: its first character
+  };
+  for (const Row& r : rows) EXPECT_EQ(VisibleRun(ends, r.origin, 12), r.run) << "origin " << r.origin;
+  // A display wider than the text takes all of it.
+  EXPECT_EQ(VisibleRun(ends, 0, 100), (TextRun{0, 5, 0}));
+  EXPECT_EQ(VisibleRun({}, 0, 12), TextRun{});
+  EXPECT_EQ(VisibleRun(ends, 0, 0), TextRun{});
+  // Far out columns do not overflow.
+  constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  EXPECT_EQ(VisibleRun(ends, kMin, 12), (TextRun{4, 1, kMin + 25}));
+  EXPECT_EQ(VisibleRun(ends, kMax, 12), (TextRun{0, 1, kMax}));
 }
 
 TEST(DisplayTexts, FreeSpaceFoldersSizesAndStationForms) {

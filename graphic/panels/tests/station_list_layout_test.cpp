@@ -116,6 +116,17 @@ TEST(StationListLayout, ScrollingMovesByTheTimeWorthAndWraps) {
   EXPECT_FALSE(scroll.Step(l, 80, ScrollDirection::kDown, 0, 12));
   EXPECT_EQ(scroll.Step(l, 80, ScrollDirection::kDown, 0, 13), 1);
   EXPECT_FALSE(scroll.Step(l, 80, ScrollDirection::kDown, 1, 14));
+  // Whatever the ticks, a second moves the list by the speed: the parts of
+  // a pixel left at each move carry over.
+  for (uint32_t tick : {4u, 10u, 15u, 16u, 40u}) {
+    ListScroll s;
+    s.Start(0);
+    int64_t offset = 0, moved = 0;
+    for (uint32_t now = tick; now <= 1000; now += tick)
+      if (const std::optional<int64_t> to = s.Step(l, 80, ScrollDirection::kDown, offset, now))
+        moved += (*to - offset + 60) % 60, offset = *to;
+    EXPECT_EQ(moved, 80 * (1000 / tick) * tick / 1000) << tick << " ms ticks";
+  }
 }
 
 TEST(StationListLayout, PitchOrSpeedOfZeroDrawsAndScrollsNothing) {
