@@ -107,11 +107,6 @@ bool ControlTable::MouseInside(const SkinControl& control) const {
   return p.x >= 0 && p.x < control.width && p.y >= 0 && p.y < control.height;
 }
 
-void SetHandCursor() {
-  const HCURSOR hand = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
-  SetCursor(hand ? hand : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-}
-
 int ControlTable::SlotOf(const SkinControl* control) const {
   for (int slot = 0; slot < skin::kSlotCount; ++slot)
     if (control && slots_[slot].get() == control) return slot;

@@ -63,9 +63,6 @@ class ControlTable {
   TooltipManager tips_;
 };
 
-// The hand cursor, or the arrow where the system has no hand.
-void SetHandCursor();
-
 // The table of the running main window, for the controls' own use.
 ControlTable& Controls();
 

@@ -1,5 +1,7 @@
 #include "graphic/core/label_button_win.h"
 
+#include "graphic/core/skin_font_win.h"
+
 #include <cstring>
 
 #include "graphic/core/module_state_win.h"
@@ -12,18 +14,8 @@ bool LabelButton::Init(int slot) {
   const skin::SkinLabelRecord& r = Module().skin.Station(slot);
   colour_ = r.color;
   pressedColour_ = r.pressedColor;
-  LOGFONTA lf{};
-  lf.lfHeight = -r.font.size;
-  lf.lfEscapement = lf.lfOrientation = r.angle;
-  lf.lfWeight = r.font.weight;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = r.angle != 0 ? ANTIALIASED_QUALITY : DRAFT_QUALITY;
-  lf.lfPitchAndFamily = r.font.pitchAndFamily;
-  static_assert(sizeof lf.lfFaceName > skin::kFaceNameChars);
-  std::memcpy(lf.lfFaceName, r.font.face, skin::kFaceNameChars);
-  font_ = kv::Font(CreateFontIndirectA(&lf));  // without it the label is drawn in the DC's font
+  // Turned labels are smoothed; straight ones keep the crisp draft glyphs.
+  font_ = MakeSkinFont(r.font, r.angle != 0 ? ANTIALIASED_QUALITY : DRAFT_QUALITY, r.angle);
   angle_ = AngleOf(r.angle);
   return true;
 }

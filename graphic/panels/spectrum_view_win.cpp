@@ -67,7 +67,7 @@ bool SpectrumView::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* r
       return false;
     case WM_SETCURSOR: {
       if (!Controls().MouseInside(*this)) return false;
-      SetHandCursor();
+      ShowHandCursor();
       *result = 1;
       return true;
     }

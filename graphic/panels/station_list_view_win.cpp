@@ -13,6 +13,7 @@
 #include "graphic/core/module_names.h"
 #include "graphic/core/module_state_win.h"
 #include "graphic/core/module_timers_win.h"
+#include "graphic/core/skin_font_win.h"
 #include "host/engine_messages.h"
 #include "host/settings.h"
 
@@ -22,20 +23,6 @@ namespace {
 constexpr UINT kScrollTimer = 10;
 constexpr uint32_t kButtonStation = 1;  // station flag: it has a station button
 constexpr UINT kTextFormat = DT_SINGLELINE | DT_NOPREFIX;
-
-kv::Font MakeFont(const skin::Font& f) {
-  LOGFONTA lf{};
-  lf.lfHeight = -f.size;
-  lf.lfWeight = f.weight;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = f.pitchAndFamily;
-  static_assert(sizeof lf.lfFaceName > skin::kFaceNameChars);
-  std::memcpy(lf.lfFaceName, f.face, skin::kFaceNameChars);
-  return kv::Font(CreateFontIndirectA(&lf));  // without it the lines are drawn in the DC's font
-}
 
 RECT RectOf(const skin::SkinListArea& a) { return {a.windowX, a.windowY, a.windowX + a.width, a.windowY + a.height}; }
 
@@ -51,8 +38,8 @@ StationListView::StationListView(const skin::SkinListRecord& r)
           CornerIf(r.flags & skin::kListUpAlt, r.up.altX, r.up.altY)},
       down_{RectOf(r.down), CornerIf(r.flags & skin::kListDownMask, r.down.maskX, r.down.maskY),
             CornerIf(r.flags & skin::kListDownAlt, r.down.altX, r.down.altY)},
-      normal_{MakeFont(r.font), r.color},
-      active_{MakeFont(r.activeFont), r.activeColor},
+      normal_{MakeSkinFont(r.font, DEFAULT_QUALITY), r.color},
+      active_{MakeSkinFont(r.activeFont, DEFAULT_QUALITY), r.activeColor},
       speed_(ReadScrollSpeed(kv::StoreSettings{}, Names().section)) {
   x = r.listX, y = r.listY, width = r.listWidth, height = r.listHeight;
   layout_.width = width;
@@ -249,8 +236,7 @@ bool StationListView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, 
       return true;
     case WM_SETCURSOR: {
       if (!Holding() && HitTest().code == kNothing) return false;
-      const HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
-      SetCursor(hand ? hand : LoadCursor(nullptr, IDC_ARROW));
+      ShowHandCursor();
       *result = 1;
       return true;
     }

@@ -3,7 +3,9 @@
 #include <cstring>
 #include <new>
 
+#include "graphic/core/bitmap_control_win.h"
 #include "graphic/core/control_table_win.h"
+#include "graphic/core/skin_font_win.h"
 #include "graphic/core/module_timers_win.h"
 
 namespace vrx {
@@ -35,17 +37,7 @@ void TextDisplay::Place(int32_t left, int32_t top, int32_t w, int32_t h) {
 }
 
 void TextDisplay::MakeFont(const skin::Font& f, BYTE quality) {
-  LOGFONTA lf{};
-  lf.lfHeight = -f.size;
-  lf.lfWeight = f.weight;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = quality;
-  lf.lfPitchAndFamily = f.pitchAndFamily;
-  static_assert(sizeof lf.lfFaceName > skin::kFaceNameChars);
-  std::memcpy(lf.lfFaceName, f.face, skin::kFaceNameChars);
-  font_ = kv::Font(CreateFontIndirectA(&lf));
+  font_ = MakeSkinFont(f, quality);
 }
 
 void TextDisplay::SetText(const std::string& s) {
@@ -103,8 +95,10 @@ const ClockCells& TextDisplay::Cells(HDC dc) {
   if (!measured_) {
     const kv::Selection font = font_ ? kv::Selection(dc, font_.get()) : kv::Selection{};
     cells_.colon = Extent(dc, kClockCharacters, 1).cx;
+    // The digit cell is the widest of all eleven characters, the colon
+    // included, so a font with a wide colon cannot make digits overlap.
     cells_.digit = 0;
-    for (size_t i = 1; i < sizeof kClockCharacters - 1; ++i)
+    for (size_t i = 0; i < sizeof kClockCharacters - 1; ++i)
       cells_.digit = std::max<int>(cells_.digit, Extent(dc, kClockCharacters + i, 1).cx);
     measured_ = true;
   }
@@ -130,7 +124,7 @@ bool TextDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* re
       return false;
     case WM_SETCURSOR: {
       if (!(flags_ & kClickable) || !Controls().MouseInside(*this)) return false;
-      SetHandCursor();
+      ShowHandCursor();
       *result = 1;
       return true;
     }
