@@ -33,6 +33,9 @@ void BandSlider::ShowStoredGain() {
 
 void BandSlider::ValueChanged() {
   const SliderValue v = Value();
+  // A slider that cannot move says nothing, so a click on it leaves its
+  // bands as they are.
+  if (!v.Movable()) return;
   Equalizer().SetBand(slider_, {v.min, v.max, v.position});
   EngineWindowLink().Post(settingsMessage_);
 }

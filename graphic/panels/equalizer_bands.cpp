@@ -27,8 +27,8 @@ int32_t PositionOfGain(int32_t gain) {
   return g < 0 ? kBandPositionFlat + 4 * g : kBandPositionFlat + g;
 }
 
-int32_t GainOfPosition(int32_t min, int32_t max, int32_t position) {
-  if (max < min) return 0;
+std::optional<int32_t> GainOfPosition(int32_t min, int32_t max, int32_t position) {
+  if (max <= min) return std::nullopt;
   const int64_t lo = min, hi = max;
   const int64_t mid = lo + (hi - lo) / 2;
   const int64_t p = std::clamp<int64_t>(position, lo, hi);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vrx {
@@ -47,8 +48,9 @@ int32_t PositionOfGain(int32_t gain);
 
 // The gain of a thumb at `position` on min ... max: the lower half of the
 // travel covers -100 ... 0 %, the upper half 0 ... +400 %. A half with no
-// room (a travel under two pixels) gives 0 %, never a division by zero.
-int32_t GainOfPosition(int32_t min, int32_t max, int32_t position);
+// room (a travel of one pixel) gives 0 %, never a division by zero; a
+// slider that cannot move (max <= min) gives none, and its bands stay.
+std::optional<int32_t> GainOfPosition(int32_t min, int32_t max, int32_t position);
 
 // "LFreq7": a band's settings key.
 std::string BandKey(const char* prefix, uint32_t band);

@@ -68,9 +68,10 @@ BandValue EqualizerLink::GetBand(uint32_t slider) const {
 
 void EqualizerLink::SetBand(uint32_t slider, const BandValue& value) {
   const BandGroup group = GroupOf(slider, sliders_, loaded() ? kind_->bands : 0);
-  if (group.first == group.end) return;
+  const std::optional<int32_t> gain = GainOfPosition(value.min, value.max, value.position);
+  if (group.first == group.end || !gain) return;
   int32_t gains[kMaxEqualizerBands];
-  record_->SetGroup(group, GainOfPosition(value.min, value.max, value.position), gains);
+  record_->SetGroup(group, *gain, gains);
   for (uint32_t band = 0; band < kind_->bands; ++band) {
     KvIniSetDword(kind_->section, BandKey(kLeftBandPrefix, band).c_str(), static_cast<uint32_t>(gains[band]));
     KvIniSetDword(kind_->section, BandKey(kRightBandPrefix, band).c_str(), static_cast<uint32_t>(gains[band]));

@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include <array>
 #include <optional>
 
 #include "graphic/panels/slider_win.h"

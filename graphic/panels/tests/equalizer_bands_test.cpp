@@ -55,13 +55,16 @@ TEST(EqualizerBands, ThumbPlacesGiveGainsInTwoHalves) {
       {9, 99, 54, 0}, {9, 99, 53, -2}, {9, 99, 9, -100}, {9, 99, 99, 400},
       // Odd travel: mid 3 of 0 ... 7; the upper half is the longer.
       {0, 7, 2, -33}, {0, 7, 7, 400},
-      // Travels under two pixels: a half without room is flat.
-      {5, 5, 5, 0}, {0, 1, 0, 0}, {0, 1, 1, 400}, {3, 2, 3, 0},
+      // A travel of one pixel: the half without room is flat.
+      {0, 1, 0, 0}, {0, 1, 1, 400},
       // Places beyond the travel are held to it; huge ranges do not overflow.
       {0, 800, -50, -100}, {0, 800, 9000, 400}, {INT32_MIN, INT32_MAX, INT32_MAX, 400}, {INT32_MIN, INT32_MAX, INT32_MIN, -100},
   };
   for (const Case& c : cases)
     EXPECT_EQ(GainOfPosition(c.min, c.max, c.position), c.gain) << c.min << " ... " << c.max << " at " << c.position;
+  // A slider that cannot move has no gain to write.
+  EXPECT_EQ(GainOfPosition(5, 5, 5), std::nullopt);
+  EXPECT_EQ(GainOfPosition(3, 2, 3), std::nullopt);
   // Round trip over the panel's own scale.
   for (int32_t gain = kGainMin; gain <= kGainMax; ++gain)
     EXPECT_EQ(GainOfPosition(kBandPositionMin, kBandPositionMax, PositionOfGain(gain)), gain);
