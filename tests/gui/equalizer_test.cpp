@@ -16,6 +16,7 @@
 #include "host/kv_ini.h"
 #include "host/records.h"
 #include "host/settings.h"
+#include "host/win_handle.h"
 #include "player/engine/tests/engine_client.h"
 #include "player/engine/tests/test_stations.h"
 #include "player/engine/wav_file.h"
@@ -69,16 +70,9 @@ void UseSkin(const char (&filters)[N], int sliders = 0) {
 // loads, so its record is the module's.
 struct Plugin {
   explicit Plugin(const char* file) : dll(LoadLibraryA(file)) {
-    using Get = void*(__cdecl*)();
-    if (dll) {
-      if (auto get = reinterpret_cast<Get>(reinterpret_cast<void*>(GetProcAddress(dll, "GetEqualizer"))))
-        words = static_cast<volatile int32_t*>(get());
-    }
+    if (auto get = dll.Export<void*(__cdecl*)()>("GetEqualizer")) words = static_cast<volatile int32_t*>(get());
   }
-  ~Plugin() {
-    if (dll) FreeLibrary(dll);
-  }
-  HMODULE dll;
+  kv::Library dll;
   volatile int32_t* words = nullptr;
 };
 

@@ -6,6 +6,14 @@
 // mouse is moved with SendInput up and down the first band slider's path.
 // Prints medians and tails in milliseconds. Run from the install folder
 // under Wine (./run bench does).
+//
+// Under Wine a SendInput move warps the X pointer, and X reports that warp
+// back to the window under the pointer, the module's. Read after the next
+// move, that stale report puts the cursor back where the last move left it,
+// and the move after lands where the cursor already is: no WM_MOUSEMOVE,
+// so no post. Before each move the module is let read all it has, and the
+// cursor is checked to be where the last move put it; what the window
+// system did on its own is counted apart from the moves.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,29 +22,29 @@
 #include <string>
 #include <vector>
 
+#include "graphic/panels/bench/player_run_win.h"
 #include "graphic/panels/equalizer_bands.h"
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
+#include "host/win_handle.h"
 
 namespace {
 
 constexpr int kMoves = 300;
-constexpr DWORD kStartMs = 20000, kPostWaitMs = 2000, kExitMs = 10000, kPollMs = 20;
-constexpr char kModuleClass[] = "QorvVarix";
-constexpr char kDefaultSkin[] = "Nightfall.bmp";
+constexpr DWORD kPostWaitMs = 2000;
 constexpr uint32_t kFlagsTopmostNoTips = 0x01 | 0x40;  // no hiding at the edges, no tips
 constexpr char kFirstBand[] = "SldBand01";
 
 UINT g_settingsMessage = 0;
 std::atomic<long> g_posts{0};
-HANDLE g_posted = nullptr;
+kv::KernelHandle g_posted;
 LARGE_INTEGER g_lastPost{};
 
 LRESULT CALLBACK EngineProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == g_settingsMessage && g_settingsMessage != 0) {
     QueryPerformanceCounter(&g_lastPost);
     ++g_posts;
-    SetEvent(g_posted);
+    SetEvent(g_posted.get());
     return 0;
   }
   return message >= WM_USER ? 0 : DefWindowProcA(window, message, wParam, lParam);
@@ -55,14 +63,6 @@ DWORD WINAPI EngineThread(void* ready) {
   return 0;
 }
 
-HWND WaitWindow(const char* className) {
-  for (DWORD waited = 0; waited < kStartMs; waited += kPollMs) {
-    if (HWND w = FindWindowA(className, nullptr)) return w;
-    Sleep(kPollMs);
-  }
-  return nullptr;
-}
-
 void MouseInput(DWORD flags, POINT screen = {}) {
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -72,6 +72,26 @@ void MouseInput(DWORD flags, POINT screen = {}) {
     in.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   }
   SendInput(1, &in, sizeof in);
+}
+
+bool CursorAt(POINT p) {
+  POINT at{};
+  return GetCursorPos(&at) && at.x == p.x && at.y == p.y;
+}
+
+// Returns once the module's thread has gone through its message loop twice:
+// a sent message is answered only there, after the window system's pending
+// events are read, so the pointer reports of the last move are consumed.
+void Settle(HWND module) {
+  for (int round = 0; round < 2; ++round)
+    SendMessageTimeoutA(module, WM_NULL, 0, 0, SMTO_NORMAL, kPostWaitMs, nullptr);
+}
+
+// Waits for a post after `before` posts; false when none comes in time.
+bool WaitPost(long before) {
+  while (g_posts.load() == before)
+    if (WaitForSingleObject(g_posted.get(), kPostWaitMs) == WAIT_TIMEOUT) return g_posts.load() != before;
+  return true;
 }
 
 double Ms(LONGLONG ticks) {
@@ -105,92 +125,100 @@ std::vector<double> TimeSettingsWrites() {
   return ms;
 }
 
+// The first band slider's path from the skin's description, in the
+// module's client area: a point a quarter and three quarters down it.
+struct BandPath {
+  POINT high, low;
+};
+BandPath FirstBandPath(const std::string& description) {
+  const auto key = [&](const char* name, int fallback) {
+    return static_cast<int>(GetPrivateProfileIntA(kFirstBand, name, fallback, description.c_str()));
+  };
+  const int wx = key("WindowX", 0), wy = key("WindowY", 0), pw = key("WindowPathWidth", -1),
+            ph = key("WindowPathHeight", -1);
+  const int left = pw > 0 ? wx : wx + pw + 1, top = ph > 0 ? wy : wy + ph + 1;
+  const int h = ph < 0 ? -ph : ph, w = pw < 0 ? -pw : pw;
+  return {{left + w / 2, top + h / 4}, {left + w / 2, top + 3 * h / 4}};
+}
+
+// Drags up and down the path and prints what it measured.
+void MeasureDrag(HWND module, BandPath path) {
+  ClientToScreen(module, &path.low);
+  ClientToScreen(module, &path.high);
+  MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, path.low);
+  Settle(module);
+  MouseInput(MOUSEEVENTF_LEFTDOWN);
+  WaitPost(0);  // the press reports once
+  std::vector<double> latency;
+  int lost = 0, setBack = 0, skipped = 0;
+  long unasked = 0;
+  POINT last = path.low;
+  for (int move = 0; move < kMoves; ++move) {
+    const POINT target = move % 2 ? path.low : path.high;
+    long before = g_posts.load();
+    Settle(module);
+    unasked += g_posts.load() - before;
+    if (!CursorAt(last)) ++setBack;
+    if (CursorAt(target)) {  // the move would bring no WM_MOUSEMOVE
+      ++skipped;
+      last = target;
+      continue;
+    }
+    before = g_posts.load();
+    LARGE_INTEGER t0;
+    QueryPerformanceCounter(&t0);
+    MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, target);
+    last = target;
+    if (!WaitPost(before)) {
+      // The cursor at the target and no post: the module lost one.
+      ++(CursorAt(target) ? lost : setBack);
+      continue;
+    }
+    latency.push_back(Ms(g_lastPost.QuadPart - t0.QuadPart));
+  }
+  MouseInput(MOUSEEVENTF_LEFTUP);
+  std::printf("eq_moves: %d\n", kMoves);
+  std::printf("eq_moves_without_post: %d\n", lost);
+  std::printf("eq_moves_cursor_set_back: %d\n", setBack);
+  std::printf("eq_moves_skipped_cursor_there: %d\n", skipped);
+  std::printf("eq_posts_without_move: %ld\n", unasked);
+  PrintSpread("eq_move_to_post", latency);
+}
+
 }  // namespace
 
 int main() {
-  char current[MAX_PATH + 1] = {};
-  GetCurrentDirectoryA(MAX_PATH, current);
-  const std::string folder = std::string(current) + "\\";
-  const std::string description = folder + "Varix\\Nightfall.txt";
-  for (const std::string& file : {folder + "KvGUI.exe", folder + "Vrx.dll", folder + "Tonal10.dll", description}) {
-    if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
-      std::printf("error: %s is missing\n", file.c_str());
-      return 1;
-    }
-  }
-  const std::string root = "Software\\TavrinBench\\" + std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(GetTickCount());
-  SetEnvironmentVariableA("KVINI_ROOT", root.c_str());
+  const std::string folder =
+      bench::InstallFolder({"KvGUI.exe", "Vrx.dll", "Tonal10.dll", "Varix\\Nightfall.txt", "Varix\\Nightfall.bmp"});
+  if (folder.empty()) return 1;
+  const bench::IsolatedSettings settings;
   static const char kFilters[] = "Tonal10.dll\0Prismo.dll\0";  // the skin's spectrum view asks for the analyzer
   KvIniSetBinary("KvFilters", "Filters", kFilters, sizeof kFilters - 1);
-  KvIniSetString("Vrx", "Skin", kDefaultSkin);
+  KvIniSetString("Vrx", "Skin", bench::kDefaultSkin);
   KvIniSetDword("Vrx", "Flags", kFlagsTopmostNoTips);
 
   g_settingsMessage = RegisterWindowMessageA(engine::kEqualizerSettingsName);
-  g_posted = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  HANDLE engineThread = CreateThread(nullptr, 0, EngineThread, ready, 0, nullptr);
-  WaitForSingleObject(ready, kStartMs);
+  g_posted.reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+  const kv::KernelHandle ready(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  const kv::KernelHandle engineThread(CreateThread(nullptr, 0, EngineThread, ready.get(), 0, nullptr));
+  WaitForSingleObject(ready.get(), bench::kStartMs);
   const HWND engineWindow = FindWindowA(engine::kWindowClass, nullptr);
 
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::string command = "\"" + folder + "KvGUI.exe\" p Vrx.dll";
-  const bool started = engineWindow && CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                                      folder.c_str(), &si, &pi);
-  const HWND module = started ? WaitWindow(kModuleClass) : nullptr;
+  kv::KernelHandle host;
+  if (engineWindow) host = bench::StartProcess(folder, "\"" + folder + "KvGUI.exe\" p Vrx.dll");
+  const HWND module = host ? bench::WaitWindow(bench::kModuleClass) : nullptr;
   int rc = 0;
   if (!module) {
     std::printf("error: the module did not start\n");
     rc = 1;
   } else {
-    // The first band's path, from the skin's own description.
-    const auto key = [&](const char* name, int fallback) {
-      return static_cast<int>(GetPrivateProfileIntA(kFirstBand, name, fallback, description.c_str()));
-    };
-    const int wx = key("WindowX", 0), wy = key("WindowY", 0), pw = key("WindowPathWidth", -1),
-              ph = key("WindowPathHeight", -1);
-    const int left = pw > 0 ? wx : wx + pw + 1, top = ph > 0 ? wy : wy + ph + 1;
-    const int h = ph < 0 ? -ph : ph, w = pw < 0 ? -pw : pw;
-    POINT low{left + w / 2, top + 3 * h / 4}, high{left + w / 2, top + h / 4};
-    ClientToScreen(module, &low);
-    ClientToScreen(module, &high);
-    Sleep(1000);  // the window painted and idle
-
-    MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, low);
-    MouseInput(MOUSEEVENTF_LEFTDOWN);
-    WaitForSingleObject(g_posted, kPostWaitMs);  // the press reports once
-    std::vector<double> latency;
-    int lost = 0;
-    for (int move = 0; move < kMoves; ++move) {
-      const long before = g_posts.load();
-      LARGE_INTEGER t0;
-      QueryPerformanceCounter(&t0);
-      MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, move % 2 ? low : high);
-      while (g_posts.load() == before)
-        if (WaitForSingleObject(g_posted, kPostWaitMs) == WAIT_TIMEOUT) break;
-      if (g_posts.load() == before) {
-        ++lost;
-        continue;
-      }
-      latency.push_back(Ms(g_lastPost.QuadPart - t0.QuadPart));
-    }
-    MouseInput(MOUSEEVENTF_LEFTUP);
-    std::printf("eq_moves: %d\n", kMoves);
-    std::printf("eq_moves_without_post: %d\n", lost);
-    PrintSpread("eq_move_to_post", latency);
+    WaitForInputIdle(host.get(), bench::kStartMs);  // built and painted
+    MeasureDrag(module, FirstBandPath(folder + "Varix\\Nightfall.txt"));
     PrintSpread("eq_settings_writes_20_keys", TimeSettingsWrites());
+    PostMessageA(module, engine::kCloseModule, 0, 0);
   }
-  if (module) PostMessageA(module, engine::kCloseModule, 0, 0);
-  if (started) {
-    if (WaitForSingleObject(pi.hProcess, kExitMs) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-  }
+  bench::StopProcess(host);
   if (engineWindow) PostMessageA(engineWindow, WM_QUIT, 0, 0);
-  WaitForSingleObject(engineThread, kExitMs);
-  RegDeleteTreeA(HKEY_CURRENT_USER, root.c_str());
-  RegDeleteKeyA(HKEY_CURRENT_USER, root.c_str());
+  WaitForSingleObject(engineThread.get(), bench::kExitMs);
   return rc;
 }

@@ -19,6 +19,7 @@
 #include "host/engine_messages.h"
 #include "host/kv_ini.h"
 #include "host/records.h"
+#include "host/win_handle.h"
 
 namespace {
 
@@ -63,9 +64,9 @@ int main() {
   StoreSettings(folder);
 
   // The viewer's side of the analyzer's shared record, to see it work.
-  const HMODULE prismo = LoadLibraryA((folder + "Prismo.dll").c_str());
+  const kv::Library prismo(LoadLibraryA((folder + "Prismo.dll").c_str()));
   using RecordFn = PrismoShared*(KV_CALL*)();
-  const auto getPrismo = reinterpret_cast<RecordFn>(reinterpret_cast<void*>(GetProcAddress(prismo, "GetPrismo")));
+  const auto getPrismo = prismo.Export<RecordFn>("GetPrismo");
 
   int rc = 0;
   {
@@ -99,6 +100,5 @@ int main() {
       }
     }
   }
-  if (prismo) FreeLibrary(prismo);
   return rc;
 }

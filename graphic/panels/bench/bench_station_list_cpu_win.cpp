@@ -13,6 +13,7 @@
 
 #include "graphic/panels/bench/player_run_win.h"
 #include "host/kv_ini.h"
+#include "host/win_handle.h"
 
 namespace {
 
@@ -61,12 +62,12 @@ void MouseTo(POINT screen) {
 // The list's pixels as the screen shows them.
 std::vector<COLORREF> ListPixels(HWND module, const RECT& list) {
   std::vector<COLORREF> pixels;
-  const HDC screen = GetDC(nullptr);
+  const kv::WindowDc screen(nullptr);
   POINT origin{list.left, list.top};
   ClientToScreen(module, &origin);
   for (LONG y = 0; y < list.bottom - list.top; ++y)
-    for (LONG x = 0; x < list.right - list.left; x += 2) pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
-  ReleaseDC(nullptr, screen);
+    for (LONG x = 0; x < list.right - list.left; x += 2)
+      pixels.push_back(GetPixel(screen.dc(), origin.x + x, origin.y + y));
   return pixels;
 }
 

@@ -17,10 +17,12 @@
 
 #include "filters/analyzer/bench/linux_proc_win.h"
 #include "host/engine_messages.h"
+#include "host/win_handle.h"
+#include "tests/support/wait.h"
 
 namespace bench {
 
-inline constexpr DWORD kStartMs = 20000, kExitMs = 10000, kPollMs = 50;
+inline constexpr DWORD kStartMs = 20000, kExitMs = 10000;
 inline constexpr char kModuleClass[] = "QorvVarix";
 inline constexpr char kDefaultSkin[] = "Nightfall.bmp";
 
@@ -52,12 +54,38 @@ struct IsolatedSettings {
   }
 };
 
+// A program started from the install folder; null when it could not start.
+inline kv::KernelHandle StartProcess(const std::string& folder, const std::string& commandLine) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::string command = commandLine;
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi))
+    return {};
+  const kv::KernelHandle thread(pi.hThread);
+  return kv::KernelHandle(pi.hProcess);
+}
+
+// Waits for a program asked to end, and ends it when it does not.
+inline void StopProcess(kv::KernelHandle& process) {
+  if (!process) return;
+  if (WaitForSingleObject(process.get(), kExitMs) != WAIT_OBJECT_0) TerminateProcess(process.get(), 1);
+  process.reset();
+}
+
+// The first top-level window of the class, once there is one.
+inline HWND WaitWindow(const char* className) {
+  HWND found = nullptr;
+  wintest::WaitUntil([&] { return (found = FindWindowA(className, nullptr)) != nullptr; }, kStartMs);
+  return found;
+}
+
 class PlayerRun {
  public:
   explicit PlayerRun(const std::string& folder) {
-    engine_ = Start(folder, "\"" + folder + "KvEngine.exe\"");
+    engine_ = StartProcess(folder, "\"" + folder + "KvEngine.exe\"");
     engineWindow = engine_ ? WaitWindow(engine::kWindowClass) : nullptr;
-    host_ = engineWindow ? Start(folder, "\"" + folder + "KvGUI.exe\" p Vrx.dll") : nullptr;
+    if (engineWindow) host_ = StartProcess(folder, "\"" + folder + "KvGUI.exe\" p Vrx.dll");
     module = host_ ? WaitWindow(kModuleClass) : nullptr;
     const std::vector<std::string> pids = LinuxPidsHolding("cmdline", {folder + "KvGUI.exe"});
     if (pids.size() == 1) linuxPid_ = pids[0];
@@ -66,15 +94,15 @@ class PlayerRun {
   PlayerRun& operator=(const PlayerRun&) = delete;
   ~PlayerRun() {
     if (engineWindow) PostMessageA(engineWindow, engine::kExit, 0, 0);  // closes the module too
-    Stop(host_);
-    Stop(engine_);
+    StopProcess(host_);
+    StopProcess(engine_);
   }
 
   // CPU seconds of the host so far; negative when they cannot be read.
   double CpuSeconds() const {
     if (!linuxPid_.empty()) return LinuxProcessCpuSeconds(linuxPid_);
     FILETIME c, e, k, u;
-    return GetProcessTimes(host_, &c, &e, &k, &u) ? (Ticks(k) + Ticks(u)) / 1e7 : -1;
+    return GetProcessTimes(host_.get(), &c, &e, &k, &u) ? (Ticks(k) + Ticks(u)) / 1e7 : -1;
   }
   const char* CpuSource() const { return linuxPid_.empty() ? "process-times" : "linux-proc-stat"; }
 
@@ -82,32 +110,10 @@ class PlayerRun {
   HWND module = nullptr;
 
  private:
-  static HANDLE Start(const std::string& folder, const std::string& commandLine) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    std::string command = commandLine;
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi))
-      return nullptr;
-    CloseHandle(pi.hThread);
-    return pi.hProcess;
-  }
-  static HWND WaitWindow(const char* className) {
-    for (DWORD waited = 0; waited < kStartMs; waited += kPollMs) {
-      if (HWND w = FindWindowA(className, nullptr)) return w;
-      Sleep(kPollMs);
-    }
-    return nullptr;
-  }
-  static void Stop(HANDLE process) {
-    if (!process) return;
-    if (WaitForSingleObject(process, kExitMs) != WAIT_OBJECT_0) TerminateProcess(process, 1);
-    CloseHandle(process);
-  }
   static uint64_t Ticks(FILETIME f) { return (static_cast<uint64_t>(f.dwHighDateTime) << 32) | f.dwLowDateTime; }
 
-  HANDLE engine_ = nullptr;
-  HANDLE host_ = nullptr;
+  kv::KernelHandle engine_;
+  kv::KernelHandle host_;
   std::string linuxPid_;
 };
 
