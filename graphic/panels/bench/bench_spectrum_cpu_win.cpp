@@ -45,7 +45,9 @@ void StoreSettings(const std::string& folder) {
   station.insert(station.end(), name, name + std::strlen(name) + 1);
   KvIniSetBinary("KvStations", "Stations", station.data(), static_cast<uint32_t>(station.size()));
   KvIniSetDword("KvEngine", "Frequency", kStationHertz);
-  static const char kFilters[] = "Prismo.dll\0";
+  // Both plug-ins the default skin uses: without the equalizer active the
+  // band sliders put up their "not active" box over the window.
+  static const char kFilters[] = "Prismo.dll\0Tonal10.dll\0";
   KvIniSetBinary("KvFilters", "Filters", kFilters, sizeof kFilters - 1);
   KvIniSetDword("Prismo", "MSpec", kAnalyzerNormaliser);
   if (bench::Exists(folder + "Varix\\" + bench::kDefaultSkin)) KvIniSetString("Vrx", "Skin", bench::kDefaultSkin);

@@ -37,7 +37,9 @@ void StoreSettings() {
   KvIniSetDword("Vrx", "SpMode", kSpectrumOff);
   // A skin with a spectrum view needs the analyzer in the filter list; with
   // the advanced functions off it analyses nothing.
-  static const char kFilters[] = "Prismo.dll\0";
+  // Both plug-ins the default skin uses: without the equalizer active the
+  // band sliders put up their "not active" box over the window.
+  static const char kFilters[] = "Prismo.dll\0Tonal10.dll\0";
   KvIniSetBinary("KvFilters", "Filters", kFilters, sizeof kFilters - 1);
 }
 
