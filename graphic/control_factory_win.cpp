@@ -15,12 +15,12 @@
 #include "graphic/panels/equalizer_button_win.h"
 #include "graphic/panels/record_display_win.h"
 #include "graphic/panels/spectrum_view_win.h"
-#include "graphic/panels/station_list_view_win.h"
-#include "graphic/panels/time_shift_slider_win.h"
-#include "graphic/panels/volume_slider_win.h"
 #include "graphic/panels/station_display_win.h"
+#include "graphic/panels/station_list_view_win.h"
 #include "graphic/panels/stereo_indicator_win.h"
 #include "graphic/panels/time_display_win.h"
+#include "graphic/panels/time_shift_slider_win.h"
+#include "graphic/panels/volume_slider_win.h"
 
 namespace vrx {
 namespace {
