@@ -201,7 +201,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEMOVE:
       if (Capture().Current() == this)
-        DragTo(ClientPoint(lParam));
+        DragTo(ClientPoint(lParam), (wParam & MK_SHIFT) != 0);
       else if (!hide_.hidden() && !hide_.hiding())
         HideTrigger();
       else
@@ -305,8 +305,10 @@ void MainWindow::HideTrigger() { Apply(hide_.Trigger(HideView())); }
 
 void MainWindow::StartShowing() { Apply(hide_.StartShowing()); }
 
-void MainWindow::DragTo(POINT client) {
-  const bool snapping = ((Module().flags & kFlagSnap) != 0) != (GetKeyState(VK_SHIFT) < 0);
+// The Shift state comes with the mouse move itself: the thread's key state
+// lags behind when the key went to another window or has not been read yet.
+void MainWindow::DragTo(POINT client, bool shift) {
+  const bool snapping = ((Module().flags & kFlagSnap) != 0) != shift;
   const DragMove move = DragStep(WindowRectNow(), {grab_.x, grab_.y}, {client.x, client.y}, Frame(), Metrics(),
                                  snapping, snap_);
   if (move.moveCursor) SetCursorPos(move.cursor.x, move.cursor.y);

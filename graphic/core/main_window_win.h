@@ -45,7 +45,7 @@ class MainWindow {
   void Apply(const HideActions& actions);
   void HideTrigger();
   void StartShowing();
-  void DragTo(POINT client);
+  void DragTo(POINT client, bool shift);
   void EndDrag();
 
   using SetLayeredFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
