@@ -14,6 +14,7 @@
 
 #include "host/records.h"
 #include "tests/support/message_sequence.h"
+#include "tests/support/wait.h"
 
 namespace gui {
 
@@ -44,7 +45,7 @@ class EngineWindow {
   std::vector<wintest::Message> Messages(UINT message) const;
   void Clear();
   // Waits until `message` has arrived `count` times in all.
-  bool WaitFor(UINT message, size_t count = 1, DWORD timeoutMs = 5000) const;
+  bool WaitFor(UINT message, size_t count = 1, DWORD timeoutMs = wintest::kDefaultWaitMs) const;
 
   // Brings the other window to the foreground (the module's loses it).
   bool ActivateOther();
