@@ -148,6 +148,16 @@ TEST(GuiHarness, EngineRecordsAndAnswersFromItsScript) {
                                         wintest::Sent(engine::kRegisterWindow, probe, 0)}));
 }
 
+TEST(GuiHarness, WhatWasPostedToTheEngineIsThereWhenRead) {
+  gui::EngineWindow engineWindow;
+  constexpr size_t kPosts = 200;
+  for (size_t i = 0; i < kPosts; ++i) PostMessageA(engineWindow.window(), engine::kNextStation, i, 0);
+  EXPECT_EQ(engineWindow.Messages(engine::kNextStation).size(), kPosts);
+  for (size_t i = 0; i < kPosts; ++i) PostMessageA(engineWindow.window(), engine::kTune, i, 0);
+  engineWindow.Clear();
+  EXPECT_TRUE(engineWindow.Messages().empty()) << "those still on their way are forgotten too";
+}
+
 TEST(GuiHarness, IdleMeansNothingLeftQueuedAndARestLetsEarlierTimersRun) {
   gui::EngineWindow engineWindow;
   wintest::ModuleThread module(&ProbeModule);
