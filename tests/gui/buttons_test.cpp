@@ -200,8 +200,7 @@ GUI_SCENARIO(Buttons, ADoubleClickActsOnce) {
   Run run;
   run.Start();
   const POINT p = run.At(kMute);
-  gui::LeftClick(p.x, p.y);
-  gui::LeftClick(p.x, p.y);
+  gui::DoubleClick(p.x, p.y);
   run.module->WaitIdle();
   EXPECT_EQ(run.Count(kSetMute), 1u);
 }

@@ -185,8 +185,7 @@ TEST(GuiHarness, RealInputArrivesAsAUsersWould) {
 
   const POINT at = gui::ScreenPoint(probe, 50, 40);
   ASSERT_TRUE(gui::MouseTo(at.x, at.y));
-  gui::LeftClick(at.x, at.y);
-  gui::LeftClick(at.x, at.y);  // a second click at once is a double click
+  gui::DoubleClick(at.x, at.y);
   ASSERT_TRUE(module.WaitIdle());
   const auto downs = Events(WM_LBUTTONDOWN);
   ASSERT_EQ(downs.size(), 1u);
