@@ -167,11 +167,13 @@ TEST(GuiHarness, IdleMeansNothingLeftQueuedAndARestLetsEarlierTimersRun) {
   PostMessageA(probe, kChain, 2000, 0);
   ASSERT_TRUE(module.WaitIdle());
   EXPECT_EQ(g_chainLeft, 0);
-  // A timer due before the rest ends has run when the rest ends.
-  PostMessageA(probe, kStartTimer, 300, 0);
+  // A timer due before the rest ends has run when the rest ends. Its period
+  // is long enough that a busy machine does not let it fire before the look.
+  constexpr DWORD kTimerMs = 1500;
+  PostMessageA(probe, kStartTimer, kTimerMs, 0);
   ASSERT_TRUE(module.WaitIdle());
   EXPECT_FALSE(g_timerFired);
-  ASSERT_TRUE(module.WaitRest(400));
+  ASSERT_TRUE(module.WaitRest(kTimerMs + 100));
   EXPECT_TRUE(g_timerFired);
 }
 
