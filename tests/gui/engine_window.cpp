@@ -173,7 +173,7 @@ bool EngineWindow::WaitFor(UINT message, size_t count, DWORD timeoutMs) const {
 
 bool EngineWindow::ActivateOther() {
   return PostThreadMessageA(threadId_, kActivateOther, 0, 0) &&
-         wintest::WaitUntil([&] { return GetForegroundWindow() == other_; }, 3000);
+         wintest::WaitUntil([&] { return GetForegroundWindow() == other_; });
 }
 
 }  // namespace gui

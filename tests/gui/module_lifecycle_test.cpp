@@ -60,7 +60,7 @@ GUI_SCENARIO(ModuleLifecycle, ACloseFromOutsideEndsTheModuleButNotThePlayer) {
   Run run;
   ASSERT_NE(run.window, nullptr);
   PostMessageA(run.window, WM_CLOSE, 0, 0);  // a task manager's "End task"
-  ASSERT_TRUE(run.module->Finished(5000)) << "Activate went on without a window";
+  ASSERT_TRUE(run.module->Finished(wintest::kDefaultWaitMs)) << "Activate went on without a window";
   const auto window = reinterpret_cast<uintptr_t>(run.window);
   EXPECT_TRUE(wintest::MatchesSequence(run.engine.Messages(),
                                        {wintest::Sent(engine::kRegisterWindow, window, 1),
@@ -90,7 +90,7 @@ GUI_SCENARIO(ModuleLifecycle, TheEnginesRequestsReachTheModuleInsideAModalLoop) 
   ASSERT_TRUE(run.module->WaitIdle());
   ASSERT_TRUE(run.OpenSystemMenu());
   PostMessageA(run.window, engine::kCloseModule, 0, 0);
-  EXPECT_TRUE(run.module->Finished(5000)) << "the close was lost in the menu";
+  EXPECT_TRUE(run.module->Finished(wintest::kDefaultWaitMs)) << "the close was lost in the menu";
   EXPECT_TRUE(run.engine.Messages(engine::kExit).empty());
 }
 

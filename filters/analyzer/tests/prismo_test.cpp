@@ -29,7 +29,7 @@ using wintest::WaitUntil;
 constexpr DWORD kPatienceMs = 10000;
 // An engine's last block is followed by one idle second before the worker
 // retires; the rest is room for a busy machine.
-constexpr DWORD kRetiredWithinMs = 2500;
+constexpr DWORD kRetiredWithinMs = 5000;
 
 int ThreadsOfThisProcess() {
   HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
