@@ -207,7 +207,9 @@ TEST(GuiHarness, RealInputArrivesAsAUsersWould) {
   std::vector<MouseEvent> held;
   for (const MouseEvent& m : Events(WM_MOUSEMOVE))
     if (m.captured) held.push_back(m);
-  ASSERT_GE(held.size(), 8u);
+  // The system merges moves that queue up while the thread is held back, so
+  // a busy machine delivers fewer than the eight steps, but never none.
+  ASSERT_FALSE(held.empty());
   EXPECT_EQ(held.back().client.x, kProbeW + 60);
   for (const MouseEvent& m : held) {
     EXPECT_TRUE(m.shift) << m.client.x;
