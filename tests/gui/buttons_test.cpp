@@ -200,8 +200,7 @@ GUI_SCENARIO(Buttons, ADoubleClickActsOnce) {
   Run run;
   run.Start();
   const POINT p = run.At(kMute);
-  gui::LeftClick(p.x, p.y);
-  gui::LeftClick(p.x, p.y);
+  gui::DoubleClick(p.x, p.y);
   run.module->WaitIdle();
   EXPECT_EQ(run.Count(kSetMute), 1u);
 }
@@ -253,7 +252,7 @@ GUI_SCENARIO(Buttons, StationButtonsWithShiftAndTheirLabelsAndTips) {
   gui::MouseTo(p.x, p.y);
   HWND tip = wintest::ThreadWindow(run.module->threadId(), "tooltips_class32", false);
   ASSERT_NE(tip, nullptr);
-  ASSERT_TRUE(wintest::WaitUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000));
+  ASSERT_TRUE(wintest::WaitUntil([&] { return IsWindowVisible(tip) != FALSE; }));
   EXPECT_EQ(wintest::WindowText(tip), "101.7 - Three\r\n+Shift: 104.1 - Eleven");
 
   // Button 1 carries its preset's frequency; button 2 (no preset) nothing.
@@ -303,7 +302,7 @@ GUI_SCENARIO(Buttons, ExitAndCloseSwapWithShift) {
     run.Start();
     run.MoveTo(row.button);
     Click(row.hold);
-    ASSERT_TRUE(run.module->Finished(5000));
+    ASSERT_TRUE(run.module->Finished(wintest::kDefaultWaitMs));
     EXPECT_EQ(run.Count(engine::kExit), row.exitsPlayer ? 1u : 0u);
   }
 }
@@ -420,10 +419,10 @@ GUI_SCENARIO(Buttons, MinimizeIconifiesWithATaskbarButtonAndClosesWithout) {
     run.MoveTo(kMinimize);
     Click();
     if (flags & kTaskbar) {
-      EXPECT_TRUE(wintest::WaitUntil([&] { return IsIconic(run.window) != FALSE; }, 5000));
+      EXPECT_TRUE(wintest::WaitUntil([&] { return IsIconic(run.window) != FALSE; }));
       EXPECT_FALSE(run.module->Finished());
     } else {
-      EXPECT_TRUE(run.module->Finished(5000));
+      EXPECT_TRUE(run.module->Finished(wintest::kDefaultWaitMs));
     }
     EXPECT_EQ(run.Count(engine::kExit), 0u) << "the player goes on";
   }

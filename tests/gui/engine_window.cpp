@@ -8,6 +8,8 @@ namespace {
 
 constexpr char kOtherClass[] = "TavrinGuiOtherWindow";
 constexpr UINT kActivateOther = WM_APP + 1;  // to the engine thread: activate the other window
+constexpr UINT kSettleMark = WM_APP + 2;     // to the engine thread: a Settle marker (wParam)
+constexpr DWORD kSettleTimeoutMs = 10000;
 
 }  // namespace
 
@@ -55,6 +57,10 @@ DWORD WINAPI EngineWindow::Thread(void* param) {
       SetForegroundWindow(self->other_);
       SetActiveWindow(self->other_);
       SetFocus(self->other_);
+      continue;
+    }
+    if (msg.hwnd == nullptr && msg.message == kSettleMark) {
+      self->settled_ = static_cast<long>(msg.wParam);
       continue;
     }
     DispatchMessageA(&msg);
@@ -134,7 +140,16 @@ void EngineWindow::Answer(UINT message, LRESULT result) {
   answers_[message] = result;
 }
 
+void EngineWindow::Settle() const {
+  // A thread's posted messages are taken in the order they were posted, so
+  // the marker comes after everything posted to the window before it.
+  const long mark = ++settles_;
+  if (PostThreadMessageA(threadId_, kSettleMark, static_cast<WPARAM>(mark), 0))
+    wintest::WaitUntil([&] { return settled_ >= mark; }, kSettleTimeoutMs);
+}
+
 std::vector<wintest::Message> EngineWindow::Messages() const {
+  Settle();
   std::lock_guard<std::mutex> lock(mutex_);
   return messages_;
 }
@@ -147,6 +162,7 @@ std::vector<wintest::Message> EngineWindow::Messages(UINT message) const {
 }
 
 void EngineWindow::Clear() {
+  Settle();
   std::lock_guard<std::mutex> lock(mutex_);
   messages_.clear();
 }
@@ -157,7 +173,7 @@ bool EngineWindow::WaitFor(UINT message, size_t count, DWORD timeoutMs) const {
 
 bool EngineWindow::ActivateOther() {
   return PostThreadMessageA(threadId_, kActivateOther, 0, 0) &&
-         wintest::WaitUntil([&] { return GetForegroundWindow() == other_; }, 3000);
+         wintest::WaitUntil([&] { return GetForegroundWindow() == other_; });
 }
 
 }  // namespace gui

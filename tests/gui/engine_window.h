@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <map>
 #include <mutex>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "host/records.h"
 #include "tests/support/message_sequence.h"
+#include "tests/support/wait.h"
 
 namespace gui {
 
@@ -39,12 +41,16 @@ class EngineWindow {
   void Station(uint32_t frequency, const char* name);
   void RecordPath(const std::string& path);
 
-  // Every message from WM_USER upward (and registered ones), in order.
+  // Every message from WM_USER upward (and registered ones), in order. A
+  // message posted to the window reaches it only when the window's thread
+  // takes it, so these first wait until the thread has taken everything
+  // posted before the call: once the module is idle, what it posted is here.
   std::vector<wintest::Message> Messages() const;
   std::vector<wintest::Message> Messages(UINT message) const;
+  // Forgets the messages so far, those still on their way included.
   void Clear();
   // Waits until `message` has arrived `count` times in all.
-  bool WaitFor(UINT message, size_t count = 1, DWORD timeoutMs = 5000) const;
+  bool WaitFor(UINT message, size_t count = 1, DWORD timeoutMs = wintest::kDefaultWaitMs) const;
 
   // Brings the other window to the foreground (the module's loses it).
   bool ActivateOther();
@@ -55,12 +61,16 @@ class EngineWindow {
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
   void Record(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT AnswerFor(UINT message, LPARAM lParam) const;
+  // Returns once the thread has taken every message posted to it before.
+  void Settle() const;
 
   HANDLE thread_ = nullptr;
   HANDLE ready_ = nullptr;
   DWORD threadId_ = 0;
   HWND window_ = nullptr;
   HWND other_ = nullptr;
+  mutable std::atomic<long> settles_{0};  // markers posted by Settle
+  std::atomic<long> settled_{0};          // the last marker the thread took
   mutable std::mutex mutex_;
   std::vector<wintest::Message> messages_;
   std::map<UINT, LRESULT> answers_;

@@ -148,6 +148,16 @@ TEST(GuiHarness, EngineRecordsAndAnswersFromItsScript) {
                                         wintest::Sent(engine::kRegisterWindow, probe, 0)}));
 }
 
+TEST(GuiHarness, WhatWasPostedToTheEngineIsThereWhenRead) {
+  gui::EngineWindow engineWindow;
+  constexpr size_t kPosts = 200;
+  for (size_t i = 0; i < kPosts; ++i) PostMessageA(engineWindow.window(), engine::kNextStation, i, 0);
+  EXPECT_EQ(engineWindow.Messages(engine::kNextStation).size(), kPosts);
+  for (size_t i = 0; i < kPosts; ++i) PostMessageA(engineWindow.window(), engine::kTune, i, 0);
+  engineWindow.Clear();
+  EXPECT_TRUE(engineWindow.Messages().empty()) << "those still on their way are forgotten too";
+}
+
 TEST(GuiHarness, IdleMeansNothingLeftQueuedAndARestLetsEarlierTimersRun) {
   gui::EngineWindow engineWindow;
   wintest::ModuleThread module(&ProbeModule);
@@ -157,11 +167,13 @@ TEST(GuiHarness, IdleMeansNothingLeftQueuedAndARestLetsEarlierTimersRun) {
   PostMessageA(probe, kChain, 2000, 0);
   ASSERT_TRUE(module.WaitIdle());
   EXPECT_EQ(g_chainLeft, 0);
-  // A timer due before the rest ends has run when the rest ends.
-  PostMessageA(probe, kStartTimer, 300, 0);
+  // A timer due before the rest ends has run when the rest ends. Its period
+  // is long enough that a busy machine does not let it fire before the look.
+  constexpr DWORD kTimerMs = 1500;
+  PostMessageA(probe, kStartTimer, kTimerMs, 0);
   ASSERT_TRUE(module.WaitIdle());
   EXPECT_FALSE(g_timerFired);
-  ASSERT_TRUE(module.WaitRest(400));
+  ASSERT_TRUE(module.WaitRest(kTimerMs + 100));
   EXPECT_TRUE(g_timerFired);
 }
 
@@ -175,8 +187,7 @@ TEST(GuiHarness, RealInputArrivesAsAUsersWould) {
 
   const POINT at = gui::ScreenPoint(probe, 50, 40);
   ASSERT_TRUE(gui::MouseTo(at.x, at.y));
-  gui::LeftClick(at.x, at.y);
-  gui::LeftClick(at.x, at.y);  // a second click at once is a double click
+  gui::DoubleClick(at.x, at.y);
   ASSERT_TRUE(module.WaitIdle());
   const auto downs = Events(WM_LBUTTONDOWN);
   ASSERT_EQ(downs.size(), 1u);
@@ -196,7 +207,9 @@ TEST(GuiHarness, RealInputArrivesAsAUsersWould) {
   std::vector<MouseEvent> held;
   for (const MouseEvent& m : Events(WM_MOUSEMOVE))
     if (m.captured) held.push_back(m);
-  ASSERT_GE(held.size(), 8u);
+  // The system merges moves that queue up while the thread is held back, so
+  // a busy machine delivers fewer than the eight steps, but never none.
+  ASSERT_FALSE(held.empty());
   EXPECT_EQ(held.back().client.x, kProbeW + 60);
   for (const MouseEvent& m : held) {
     EXPECT_TRUE(m.shift) << m.client.x;

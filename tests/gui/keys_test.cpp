@@ -114,13 +114,13 @@ GUI_SCENARIO(Keys, GClosesTheModuleWithoutAnAlternativeOne) {
     Run run;
     run.Start();
     gui::Press('G');
-    EXPECT_TRUE(run.module->Finished(5000));
+    EXPECT_TRUE(run.module->Finished(wintest::kDefaultWaitMs));
   }
   KvIniSetString(kSection, "AltGUI", "VrxB.dll");
   Run run;
   run.Start();
   gui::Press('G');
-  EXPECT_TRUE(run.module->Finished(5000));
+  EXPECT_TRUE(run.module->Finished(wintest::kDefaultWaitMs));
   const auto started = gui::Launched(1);
   ASSERT_EQ(started.size(), 1u) << "only the run with AltGUI starts the host";
   EXPECT_NE(started[0].find("KvGUI.exe p \"VrxB.dll\""), std::string::npos) << started[0];

@@ -23,6 +23,6 @@ void ClearSystemStandIns();
 
 // "<file name>|<command line>" of every start so far, once `count` have
 // been recorded (or the timeout has passed).
-std::vector<std::string> Launched(size_t count = 1, unsigned long timeoutMs = 5000);
+std::vector<std::string> Launched(size_t count = 1, unsigned long timeoutMs = 20000);
 
 }  // namespace gui

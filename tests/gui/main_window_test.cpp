@@ -152,7 +152,7 @@ GUI_SCENARIO(MainWindow, SystemMenuOffersRestoreMinimizeCloseAndCloseExitsThePla
   EXPECT_EQ(run.rect().right - run.rect().left, kW);
 
   PostMessageA(run.window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_TRUE(run.module->Finished(5000));
+  EXPECT_TRUE(run.module->Finished(wintest::kDefaultWaitMs));
   const auto window = reinterpret_cast<uintptr_t>(run.window);
   EXPECT_TRUE(wintest::MatchesSequence(run.engine.Messages(),
                                        {wintest::Sent(engine::kRegisterWindow, window, 1),
@@ -228,11 +228,11 @@ GUI_SCENARIO(MainWindow, AtTheTopEdgeItHidesWhenTheMouseLeavesAndShowsWhenItRetu
   ASSERT_TRUE(gui::MouseTo(450, 20));
   ASSERT_TRUE(run.engine.ActivateOther());
   ASSERT_TRUE(gui::MouseTo(800, 500));
-  ASSERT_TRUE(wintest::WaitUntil([&] { return run.rect().top == 10 - kH; }, 5000)) << run.rect().top;
+  ASSERT_TRUE(wintest::WaitUntil([&] { return run.rect().top == 10 - kH; })) << run.rect().top;
   EXPECT_EQ(run.rect().left, 400);
   // Back over the visible strip: it slides down again.
   ASSERT_TRUE(gui::MouseTo(450, 5));
-  ASSERT_TRUE(wintest::WaitUntil([&] { return run.rect().top == 0; }, 5000)) << run.rect().top;
+  ASSERT_TRUE(wintest::WaitUntil([&] { return run.rect().top == 0; })) << run.rect().top;
   EXPECT_EQ(run.rect().left, 400);
 }
 

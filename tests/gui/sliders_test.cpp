@@ -175,7 +175,7 @@ GUI_SCENARIO(Sliders, ATimeShiftDragSendsTheDelayAtItsEndWithTheTimeInItsTip) {
   run.MoveTo(ShiftLeft(0) + 5 - 100, kShiftY + 5);
   EXPECT_TRUE(run.engine.Messages(engine::kSetTimeShift).empty()) << "nothing before the drag ends";
   const HWND tip = wintest::ThreadWindow(run.module->threadId(), "tooltips_class32", false);
-  ASSERT_TRUE(wintest::WaitUntil([&] { return IsWindowVisible(tip) != FALSE; }, 3000)) << "shown from the press on";
+  ASSERT_TRUE(wintest::WaitUntil([&] { return IsWindowVisible(tip) != FALSE; })) << "shown from the press on";
   // The time of day 100 s ago, read between two clock readings.
   const auto expected = [] {
     SYSTEMTIME t{};

@@ -119,7 +119,7 @@ struct Run {
   }
   // The view's timer stopped: a whole rest passes without a tick (it may
   // take a few rests to die down).
-  bool Still() const { return wintest::WaitUntil([&] { return !TickedDuringRest(); }, 3000); }
+  bool Still() const { return wintest::WaitUntil([&] { return !TickedDuringRest(); }); }
   bool Ticking() const { return TickedDuringRest(); }
   // Each click lands away from the last, so that two never make a double
   // click (the main window's class takes double clicks).

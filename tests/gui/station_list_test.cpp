@@ -208,13 +208,13 @@ GUI_SCENARIO(StationList, RestingOnAnAreaScrollsUntilTheMouseLeaves) {
   run.MoveToArea(kDown);
   EXPECT_TRUE(wintest::WaitUntil([&] { return run.List() != still; })) << "the lines move";
   run.MoveTo(kW - 5, kH - 5);
-  EXPECT_TRUE(wintest::WaitUntil([&] { return !run.TickedDuringRest(); }, 3000)) << "and stop";
+  EXPECT_TRUE(wintest::WaitUntil([&] { return !run.TickedDuringRest(); })) << "and stop";
   const std::vector<COLORREF> stopped = run.List();
   run.MoveToArea(kUp);
   EXPECT_TRUE(wintest::WaitUntil([&] { return run.List() != stopped; }));
   // Pressing an area with a pressed picture stops the scrolling.
   gui::LeftDown();
-  EXPECT_TRUE(wintest::WaitUntil([&] { return !run.TickedDuringRest(); }, 3000));
+  EXPECT_TRUE(wintest::WaitUntil([&] { return !run.TickedDuringRest(); }));
   gui::LeftUp();
 }
 

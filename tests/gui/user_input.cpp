@@ -85,6 +85,14 @@ void LeftClick(int x, int y) {
   LeftUp();
 }
 
+void DoubleClick(int x, int y) {
+  MouseTo(x, y);
+  INPUT in[4] = {MouseInput(MOUSEEVENTF_LEFTDOWN, 0, 0), MouseInput(MOUSEEVENTF_LEFTUP, 0, 0),
+                 MouseInput(MOUSEEVENTF_LEFTDOWN, 0, 0), MouseInput(MOUSEEVENTF_LEFTUP, 0, 0)};
+  g_lastLeftDown = GetTickCount();
+  SendInput(4, in, sizeof in[0]);
+}
+
 void RightClick(int x, int y) {
   MouseTo(x, y);
   RightDown();

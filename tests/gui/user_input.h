@@ -16,6 +16,9 @@ void RightUp();
 // Move, press and release.
 void LeftClick(int x, int y);
 void RightClick(int x, int y);
+// Two clicks in one batch: a double click however long this thread is kept
+// waiting, as two separate clicks are not once the double-click time passes.
+void DoubleClick(int x, int y);
 void KeyDown(WORD vk);
 void KeyUp(WORD vk);
 // Presses and releases a key, with holdKey (VK_SHIFT, ...) held around it

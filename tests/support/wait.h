@@ -5,10 +5,14 @@
 
 namespace wintest {
 
+// How long a wait gives by default: a busy machine can hold a process back
+// for seconds, and a wait that succeeds returns as soon as it may.
+inline constexpr DWORD kDefaultWaitMs = 15000;
+
 // Waits until pred() holds, looking every few milliseconds; false when it
 // still does not after timeoutMs.
 template <class Pred>
-bool WaitUntil(Pred pred, DWORD timeoutMs = 5000) {
+bool WaitUntil(Pred pred, DWORD timeoutMs = kDefaultWaitMs) {
   const DWORD start = GetTickCount();
   while (!pred()) {
     if (GetTickCount() - start > timeoutMs) return false;
@@ -21,7 +25,7 @@ bool WaitUntil(Pred pred, DWORD timeoutMs = 5000) {
 // whose own windows must receive what it waits for. The queue is emptied
 // before each look.
 template <class Pred>
-bool PumpUntil(Pred pred, DWORD timeoutMs = 5000) {
+bool PumpUntil(Pred pred, DWORD timeoutMs = kDefaultWaitMs) {
   const DWORD start = GetTickCount();
   for (;;) {
     MSG msg;

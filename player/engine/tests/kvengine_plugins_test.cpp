@@ -70,14 +70,14 @@ TEST_F(KvEnginePlugins, TheAnalyzersRowsMoveWhileAViewerAsks) {
   shared->request = 1;
   ASSERT_TRUE(PumpUntil([&] { return Rows(shared) != kBlankRows; }, 10000));
   std::vector<uint8_t> before = Rows(shared);
-  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != before; }, 5000)) << "the rows follow the sound";
+  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != before; })) << "the rows follow the sound";
 
   // Advanced functions off: the engine stops using the analyzer, which blanks
   // its rows as it is released.
   engine.Send(kSetAdvanced, 0);
-  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) == kBlankRows; }, 5000));
+  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) == kBlankRows; }));
   engine.Send(kSetAdvanced, 1);
-  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != kBlankRows; }, 5000)) << "and it starts again";
+  EXPECT_TRUE(PumpUntil([&] { return Rows(shared) != kBlankRows; })) << "and it starts again";
   shared->request = 0;
 }
 
@@ -99,7 +99,7 @@ TEST_F(KvEnginePlugins, AChangedFilterListIsLoadedWhileRunning) {
   // The equalizer's moving levels show blocks going through the list's filters.
   ASSERT_TRUE(PumpUntil([&] { return levels->left.peak > 0; }, 10000));
   const int32_t first = levels->left.average;
-  ASSERT_TRUE(PumpUntil([&] { return levels->left.average != first; }, 5000));
+  ASSERT_TRUE(PumpUntil([&] { return levels->left.average != first; }));
   EXPECT_EQ(Rows(shared), kBlankRows) << "no analyzer in the list";
 
   enginetest::StoreFilters({"Prismo.dll", "NoSuchFilter.dll", "KvIni.dll"});
@@ -139,7 +139,7 @@ TEST_F(KvEnginePlugins, TheEqualizersStatisticsAndGainsActOnTheSound) {
   ASSERT_TRUE(engine.window());
   ASSERT_TRUE(PumpUntil([&] { return levels->left.peak > 0 && levels->right.peak > 0; }, 10000));
   const int32_t first = levels->left.average;
-  EXPECT_TRUE(PumpUntil([&] { return levels->left.average != first; }, 5000));
+  EXPECT_TRUE(PumpUntil([&] { return levels->left.average != first; }));
 
   // The levels are measured from what the equalizer gives out.
   const auto peak = [&] { return std::max(levels->left.peak, levels->right.peak); };

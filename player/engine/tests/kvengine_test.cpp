@@ -30,7 +30,7 @@ const DWORD kPid = GetCurrentProcessId();
 
 // Both windows must see the notification with this value.
 ::testing::AssertionResult BothGot(RecordingWindow& a, RecordingWindow& b, UINT msg, WPARAM value) {
-  if (PumpUntil([&] { return a.Got(msg, value) && b.Got(msg, value); }, 5000))
+  if (PumpUntil([&] { return a.Got(msg, value) && b.Got(msg, value); }))
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << std::hex << "notification 0x" << msg << " with " << std::dec << value
                                        << " missing; first window's last: " << a.Last(msg);
