@@ -18,7 +18,7 @@ const char* ExitButton::TooltipText() {
 }
 
 void ExitButton::Action() {
-  if ((kind_ == kExit) != ShiftDown()) EngineWindowLink().Post(engine::kExit);
+  if ((kind_ == kExit) != ShiftHeld()) EngineWindowLink().Post(engine::kExit);
   QuitModule();
 }
 

@@ -14,6 +14,6 @@ const char* HelpButton::TooltipText() {
   return tip_.c_str();
 }
 
-void HelpButton::Action() { OpenHelpTopic(ShiftDown() ? kWholeHelp : kHelpPage); }
+void HelpButton::Action() { OpenHelpTopic(ShiftHeld() ? kWholeHelp : kHelpPage); }
 
 }  // namespace vrx

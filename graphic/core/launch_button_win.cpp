@@ -14,7 +14,7 @@ const char* LaunchButton::TooltipText() {
 }
 
 void LaunchButton::Action() {
-  if (kind_ == kExternalApplication || (kind_ == kEither && ShiftDown()))
+  if (kind_ == kExternalApplication || (kind_ == kEither && ShiftHeld()))
     LaunchExternalApplication();
   else
     OpenAlternativeModule();

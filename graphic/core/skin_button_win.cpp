@@ -7,8 +7,6 @@
 
 namespace vrx {
 
-bool ShiftDown() { return GetKeyState(VK_SHIFT) < 0; }
-
 bool SkinButton::Init(int slot) {
   const skin::SkinDescription& d = Module().skin;
   const skin::SkinControlRecord& r =
@@ -86,6 +84,7 @@ bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
       return true;
     case WM_LBUTTONDOWN:
       if (!MouseOver()) return false;
+      shift_ = (wParam & MK_SHIFT) != 0;
       if (flags_ & skin::kFlagPressRelease) {
         Capture().Capture(this, true);
         pressed_ = true;
@@ -97,6 +96,7 @@ bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_LBUTTONUP: {
       if (!Holding()) return false;
       Cancel();
+      shift_ = (wParam & MK_SHIFT) != 0;
       if ((flags_ & skin::kFlagPressRelease) && MouseOver()) Action();
       return true;
     }

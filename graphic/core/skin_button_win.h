@@ -32,6 +32,8 @@ class SkinButton : public SkinControl {
   bool MouseOver() const;
   bool AltShown() const;
   void Cancel();
+  // Shift held at the click that calls Action().
+  bool ShiftHeld() const { return shift_; }
 
   int slot_ = skin::kSlotCount;
   POINT image_{};
@@ -45,9 +47,9 @@ class SkinButton : public SkinControl {
   // Escape ended this button's press: the button stays busy for that key,
   // so that it goes to no other control (Escape also closes the module).
   bool tookEscape_ = false;
+  // Taken from the click's own message: the thread's key state may lag
+  // behind, or already be past the key's release, when the click is handled.
+  bool shift_ = false;
 };
-
-// Shift held at the moment of an action.
-bool ShiftDown();
 
 }  // namespace vrx

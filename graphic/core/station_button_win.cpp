@@ -57,7 +57,7 @@ bool StationButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 }
 
 void StationButton::Action() {
-  EngineWindowLink().Send(engine::kSelectPreset, ShiftDown() ? ShiftedPreset() : static_cast<uint32_t>(preset_));
+  EngineWindowLink().Send(engine::kSelectPreset, ShiftHeld() ? ShiftedPreset() : static_cast<uint32_t>(preset_));
 }
 
 }  // namespace vrx
