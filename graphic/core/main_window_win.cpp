@@ -27,9 +27,6 @@ constexpr char kRightClickKey[] = "RClickGUI";
 constexpr uint32_t kDefaultAlpha = 180;
 constexpr uint32_t kDefaultActiveAlpha = 240;
 constexpr uint32_t kAlphaLimit = 256;  // this or more means the default
-// Windows sends several setting changes at once; one rebuild follows the
-// last of them.
-constexpr UINT kSettleMs = 250;
 
 static_assert(kCommandMinimize == SC_MINIMIZE && kCommandClose == SC_CLOSE && kCommandRestore == SC_RESTORE &&
               kCommandScreenSave == SC_SCREENSAVE && kCommandMonitorPower == SC_MONITORPOWER);
@@ -267,7 +264,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
       // Always sent (it carries a pointer), so it never reaches the run
       // loop: rebuild once the burst is over.
-      Timers().Start(this, kSettleTimer, kSettleMs);
+      Timers().Start(this, kSettleTimer, kSettingsSettleMs);
       break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);

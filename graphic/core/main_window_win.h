@@ -13,6 +13,10 @@
 
 namespace vrx {
 
+// Windows sends several setting changes at once; one rebuild follows the
+// last of them, once none has come for this long.
+inline constexpr UINT kSettingsSettleMs = 250;
+
 class MainWindow {
  public:
   MainWindow() = default;
