@@ -152,7 +152,8 @@ TEST_F(PrismoTest, RowsOfTheBlockBeforeTheLatest) {
   // zero-filled previous block, which reads as silence.
   EXPECT_TRUE(WaitUntil([&] { return AllZero(info); }));
   ASSERT_EQ(lib_.filter2(silence.get()), 0);
-  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[575] == 2 && info.spectrumRight[0] == 75; }));
+  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[575] == 2 && info.spectrumRight[0] == 75; }))
+      << int(info.waveLeft[575]) << " " << int(info.spectrumRight[0]);
   // Mono: both rows alike; a constant shows in element 0 only.
   for (uint32_t i = 0; i < kFrame; ++i) {
     EXPECT_EQ(info.waveRight[i], 2);
@@ -179,7 +180,8 @@ TEST_F(PrismoTest, EightBitStereoAndSettingsFromTheStore) {
   ASSERT_TRUE(WaitUntil([&] {
     return info.waveRight[0] == -128 && info.waveLeft[1] == 72 && info.spectrumLeft[kFrame / 2] == 255 &&
            info.spectrumRight[1] == 250;
-  }));
+  })) << int(info.waveRight[0]) << " " << int(info.waveLeft[1]) << " " << int(info.spectrumLeft[kFrame / 2]) << " "
+      << int(info.spectrumRight[1]);
   EXPECT_EQ(info.waveLeft[0], 32);  // MWave 10: as it is
   // Settings take effect at the next set-up only.
   KvIniSetDword("Prismo", "BSpec", 0);
@@ -200,7 +202,8 @@ TEST_F(PrismoTest, CleanupZeroesAndTheNextBlockLatchesAnew) {
   ASSERT_EQ(lib_.filter2(loud.get()), 0);
   ASSERT_EQ(lib_.filter2(loud.get()), 0);
   const PrismoInfo& info = lib_.info();
-  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 127 && info.waveRight[0] == -128; }));
+  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 127 && info.waveRight[0] == -128; }))
+      << int(info.waveLeft[0]) << " " << int(info.waveRight[0]);
 
   EXPECT_EQ(lib_.cleanup(), 0);
   EXPECT_TRUE(AllZero(info));
@@ -213,7 +216,8 @@ TEST_F(PrismoTest, CleanupZeroesAndTheNextBlockLatchesAnew) {
   EXPECT_EQ(lib_.filter2(eight.get()), 0);
   EXPECT_EQ(lib_.filter2(loud.get()), 2);  // the old format is refused now
   EXPECT_EQ(lib_.filter2(eight.get()), 0);
-  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[0] == -128 && info.waveRight[575] == -128; }));
+  ASSERT_TRUE(WaitUntil([&] { return info.waveLeft[0] == -128 && info.waveRight[575] == -128; }))
+      << int(info.waveLeft[0]) << " " << int(info.waveRight[575]);
   EXPECT_EQ(info.spectrumLeft[0], 255);
   EXPECT_EQ(info.spectrumLeft[1], 0);
 }
@@ -347,7 +351,8 @@ TEST_F(PrismoTest, AnEngineThatStopsFeedingIsReleasedAndTheNextBlockSetsUpAnew) 
   };
   ASSERT_TRUE(feedUntilShown());
   // No more blocks: the worker releases everything and ends by itself.
-  EXPECT_TRUE(WaitUntil([&] { return AllZero(info) && ThreadsOfThisProcess() == baseThreads_; }));
+  EXPECT_TRUE(WaitUntil([&] { return AllZero(info) && ThreadsOfThisProcess() == baseThreads_; }))
+      << AllZero(info) << " " << ThreadsOfThisProcess() << " threads of " << baseThreads_;
   ASSERT_TRUE(feedUntilShown());
   EXPECT_GT(ThreadsOfThisProcess(), baseThreads_);
 }
@@ -463,7 +468,8 @@ TEST(PrismoViewer, AViewerStartsAndStopsTheEnginesAnalysisAndSeesItsRows) {
   EXPECT_TRUE(AllZero(info));
   viewer.request() = 1;
   // The spectra follow the waves within a frame: 256 * 576 * 255 / 500000 = 75.
-  EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4 && info.spectrumLeft[0] == 75; }));
+  EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4 && info.spectrumLeft[0] == 75; }))
+      << int(info.waveLeft[0]) << " " << int(info.waveRight[0]) << " " << int(info.spectrumLeft[0]);
   viewer.request() = 0;
   // A block taken after that released the engine's worker: nothing writes now.
   ASSERT_TRUE(fedTwice());
@@ -547,7 +553,8 @@ TEST(PrismoUnload, AnEngineUnloadingWithoutCleanupFreesTheLibraryAndBlanksTheRow
   wintest::ChildProcess engine("EngineUnloadsWithoutCleanup", {sawBlankName});
   ASSERT_TRUE(engine.started());
   for (int round = 1; round <= 2; ++round) {
-    EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4; }, kPatienceMs)) << round;
+    EXPECT_TRUE(WaitUntil([&] { return info.waveLeft[0] == 2 && info.waveRight[0] == -4; }, kPatienceMs))
+        << round << ": " << int(info.waveLeft[0]) << " " << int(info.waveRight[0]);
     // The rows showed within a poll of the engine's last block.
     EXPECT_TRUE(WaitUntil([&] { return AllZero(info); }, kRetiredWithinMs)) << round;
     SetEvent(sawBlank);
