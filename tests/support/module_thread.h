@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -68,17 +69,19 @@ class ModuleThread {
   friend struct ModuleHook;
   static DWORD WINAPI Run(void* self);
   void Start();
-  // Posts a probe to the thread and waits until the thread has taken it.
-  bool Probe(LPARAM rest, DWORD timeoutMs) const;
+  // Posts a probe to the thread and waits until the thread has taken it;
+  // `probe` is its number (0 when none could be posted).
+  bool Probe(LPARAM rest, DWORD timeoutMs, long& probe) const;
 
   HMODULE dll_ = nullptr;
   Entry entry_ = nullptr;
   HANDLE thread_ = nullptr;
   HANDLE ready_ = nullptr;
   DWORD threadId_ = 0;
-  mutable std::atomic<long> probes_{0};
-  std::atomic<long> taken_{0};      // the last probe the thread took
-  std::atomic<long> idleAt_{0};     // the last probe taken with nothing behind it
+  mutable std::mutex posting_;      // probes are posted in number order
+  mutable long probes_ = 0;         // probes posted so far
+  std::atomic<long> taken_{0};      // the highest probe the thread took
+  std::atomic<long> idleAt_{0};     // the highest probe taken with nothing behind it
   std::atomic<long> restedAt_{0};   // the last probe whose rest timer has fired
   std::atomic<long> timerMessages_{0};
   mutable std::atomic<long> calls_{0};     // calls posted by OnThread
