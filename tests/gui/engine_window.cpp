@@ -19,13 +19,13 @@ constexpr UINT kSettleMark = WM_APP + 2;     // to the engine thread: a Settle m
 EngineWindow::EngineWindow() {
   ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   thread_ = CreateThread(nullptr, 0, &EngineWindow::Thread, this, 0, &threadId_);
-  if (thread_) WaitForSingleObject(ready_, 10000);
+  if (thread_) WaitForSingleObject(ready_, wintest::kThreadWaitMs);
 }
 
 EngineWindow::~EngineWindow() {
   if (thread_) {
     PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 10000);
+    WaitForSingleObject(thread_, wintest::kThreadWaitMs);
     CloseHandle(thread_);
   }
   if (ready_) CloseHandle(ready_);

@@ -81,12 +81,12 @@ ModuleThread::ModuleThread(Entry entry) : entry_(entry) { Start(); }
 void ModuleThread::Start() {
   ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   thread_ = CreateThread(nullptr, 0, &ModuleThread::Run, this, 0, &threadId_);
-  if (thread_) WaitForSingleObject(ready_, 10000);
+  if (thread_) WaitForSingleObject(ready_, kThreadWaitMs);
 }
 
 ModuleThread::~ModuleThread() {
   if (thread_) {
-    if (!Close(10000)) {
+    if (!Close(kThreadWaitMs)) {
       TerminateThread(thread_, 1);  // leave no thread behind a failed test
       dll_ = nullptr;
     }
