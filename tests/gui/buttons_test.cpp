@@ -420,6 +420,8 @@ GUI_SCENARIO(Buttons, MinimizeIconifiesWithATaskbarButtonAndClosesWithout) {
     Click();
     if (flags & kTaskbar) {
       EXPECT_TRUE(wintest::WaitUntil([&] { return IsIconic(run.window) != FALSE; }));
+      // Idle first: a module ending a moment after it iconified must fail too.
+      EXPECT_TRUE(run.module->WaitIdle());
       EXPECT_FALSE(run.module->Finished());
     } else {
       EXPECT_TRUE(run.module->Finished(wintest::kDefaultWaitMs));

@@ -1,5 +1,9 @@
 #include "tests/gui/engine_window.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 #include "host/engine_messages.h"
 #include "tests/support/wait.h"
 
@@ -9,20 +13,19 @@ namespace {
 constexpr char kOtherClass[] = "TavrinGuiOtherWindow";
 constexpr UINT kActivateOther = WM_APP + 1;  // to the engine thread: activate the other window
 constexpr UINT kSettleMark = WM_APP + 2;     // to the engine thread: a Settle marker (wParam)
-constexpr DWORD kSettleTimeoutMs = 10000;
 
 }  // namespace
 
 EngineWindow::EngineWindow() {
   ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   thread_ = CreateThread(nullptr, 0, &EngineWindow::Thread, this, 0, &threadId_);
-  if (thread_) WaitForSingleObject(ready_, 10000);
+  if (thread_) WaitForSingleObject(ready_, wintest::kThreadWaitMs);
 }
 
 EngineWindow::~EngineWindow() {
   if (thread_) {
     PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread_, 10000);
+    WaitForSingleObject(thread_, wintest::kThreadWaitMs);
     CloseHandle(thread_);
   }
   if (ready_) CloseHandle(ready_);
@@ -60,7 +63,8 @@ DWORD WINAPI EngineWindow::Thread(void* param) {
       continue;
     }
     if (msg.hwnd == nullptr && msg.message == kSettleMark) {
-      self->settled_ = static_cast<long>(msg.wParam);
+      const long mark = static_cast<long>(msg.wParam);
+      if (mark > self->settled_) self->settled_ = mark;
       continue;
     }
     DispatchMessageA(&msg);
@@ -140,18 +144,37 @@ void EngineWindow::Answer(UINT message, LRESULT result) {
   answers_[message] = result;
 }
 
-void EngineWindow::Settle() const {
+bool EngineWindow::Settle(DWORD timeoutMs) const {
+  // The thread itself has taken everything before the message it handles.
+  if (GetCurrentThreadId() == threadId_) return true;
   // A thread's posted messages are taken in the order they were posted, so
-  // the marker comes after everything posted to the window before it.
-  const long mark = ++settles_;
-  if (PostThreadMessageA(threadId_, kSettleMark, static_cast<WPARAM>(mark), 0))
-    wintest::WaitUntil([&] { return settled_ >= mark; }, kSettleTimeoutMs);
+  // the marker comes after everything posted to the window before it. Numbers
+  // are posted in their order, so the thread never takes a lower one after a
+  // higher.
+  long mark = 0;
+  {
+    std::lock_guard<std::mutex> lock(posting_);
+    mark = ++settles_;
+    if (!PostThreadMessageA(threadId_, kSettleMark, static_cast<WPARAM>(mark), 0)) {
+      ADD_FAILURE() << "the engine window's thread takes no messages";
+      return false;
+    }
+  }
+  if (wintest::WaitUntil([&] { return settled_ >= mark; }, timeoutMs)) return true;
+  ADD_FAILURE() << "the engine window's thread did not take what was posted to it within " << timeoutMs << " ms";
+  return false;
 }
 
 std::vector<wintest::Message> EngineWindow::Messages() const {
   Settle();
   std::lock_guard<std::mutex> lock(mutex_);
   return messages_;
+}
+
+size_t EngineWindow::Count(UINT message) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return static_cast<size_t>(std::count_if(messages_.begin(), messages_.end(),
+                                           [&](const wintest::Message& m) { return m.message == message; }));
 }
 
 std::vector<wintest::Message> EngineWindow::Messages(UINT message) const {
@@ -168,7 +191,18 @@ void EngineWindow::Clear() {
 }
 
 bool EngineWindow::WaitFor(UINT message, size_t count, DWORD timeoutMs) const {
-  return wintest::WaitUntil([&] { return Messages(message).size() >= count; }, timeoutMs);
+  // Each look settles within what is left of the limit, and a look that
+  // cannot settle ends the wait.
+  const DWORD start = GetTickCount();
+  bool settled = true;
+  const bool arrived = wintest::WaitUntil(
+      [&] {
+        const DWORD spent = GetTickCount() - start;
+        settled = Settle(spent < timeoutMs ? timeoutMs - spent : 0);
+        return !settled || Count(message) >= count;
+      },
+      timeoutMs);
+  return arrived && settled;
 }
 
 bool EngineWindow::ActivateOther() {

@@ -61,16 +61,19 @@ class EngineWindow {
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
   void Record(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT AnswerFor(UINT message, LPARAM lParam) const;
-  // Returns once the thread has taken every message posted to it before.
-  void Settle() const;
+  // Returns once the thread has taken every message posted to it before;
+  // false (and a test failure) when it has not within timeoutMs.
+  bool Settle(DWORD timeoutMs = wintest::kDefaultWaitMs) const;
+  size_t Count(UINT message) const;
 
   HANDLE thread_ = nullptr;
   HANDLE ready_ = nullptr;
   DWORD threadId_ = 0;
   HWND window_ = nullptr;
   HWND other_ = nullptr;
-  mutable std::atomic<long> settles_{0};  // markers posted by Settle
-  std::atomic<long> settled_{0};          // the last marker the thread took
+  mutable std::mutex posting_;            // markers are posted in number order
+  mutable long settles_ = 0;              // markers posted by Settle
+  std::atomic<long> settled_{0};          // the highest marker the thread took
   mutable std::mutex mutex_;
   std::vector<wintest::Message> messages_;
   std::map<UINT, LRESULT> answers_;

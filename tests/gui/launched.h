@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/wait.h"
+
 namespace gui {
 
 // Copies the recorder into the install folder as `name` (KvSetup.exe, ...),
@@ -23,6 +25,6 @@ void ClearSystemStandIns();
 
 // "<file name>|<command line>" of every start so far, once `count` have
 // been recorded (or the timeout has passed).
-std::vector<std::string> Launched(size_t count = 1, unsigned long timeoutMs = 20000);
+std::vector<std::string> Launched(size_t count = 1, unsigned long timeoutMs = wintest::kProgramStartWaitMs);
 
 }  // namespace gui

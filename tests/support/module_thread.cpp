@@ -50,8 +50,8 @@ struct ModuleHook {
           self->restTimer_ = SetTimer(nullptr, 0, static_cast<UINT>(msg->lParam), nullptr);
           self->restProbe_ = probe;
         }
-        if (HIWORD(GetQueueStatus(kBusy)) == 0) self->idleAt_ = probe;
-        self->taken_ = probe;
+        if (HIWORD(GetQueueStatus(kBusy)) == 0 && probe > self->idleAt_) self->idleAt_ = probe;
+        if (probe > self->taken_) self->taken_ = probe;
         msg->message = WM_NULL;  // nothing for the module's own loop
       } else if (msg->message == CallMessage()) {
         reinterpret_cast<void (*)(void*)>(msg->wParam)(reinterpret_cast<void*>(msg->lParam));
@@ -81,12 +81,12 @@ ModuleThread::ModuleThread(Entry entry) : entry_(entry) { Start(); }
 void ModuleThread::Start() {
   ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   thread_ = CreateThread(nullptr, 0, &ModuleThread::Run, this, 0, &threadId_);
-  if (thread_) WaitForSingleObject(ready_, 10000);
+  if (thread_) WaitForSingleObject(ready_, kThreadWaitMs);
 }
 
 ModuleThread::~ModuleThread() {
   if (thread_) {
-    if (!Close(10000)) {
+    if (!Close(kThreadWaitMs)) {
       TerminateThread(thread_, 1);  // leave no thread behind a failed test
       dll_ = nullptr;
     }
@@ -115,9 +115,17 @@ DWORD WINAPI ModuleThread::Run(void* param) {
   return 0;
 }
 
-bool ModuleThread::Probe(LPARAM rest, DWORD timeoutMs) const {
-  const long probe = ++probes_;
-  if (!PostThreadMessageA(threadId_, ProbeMessage(), static_cast<WPARAM>(probe), rest)) return Finished();
+bool ModuleThread::Probe(LPARAM rest, DWORD timeoutMs, long& probe) const {
+  {
+    // Numbered and posted in one step, so that the thread takes them in
+    // number order whoever posts them.
+    std::lock_guard<std::mutex> lock(posting_);
+    probe = ++probes_;
+    if (!PostThreadMessageA(threadId_, ProbeMessage(), static_cast<WPARAM>(probe), rest)) {
+      probe = 0;
+      return Finished();
+    }
+  }
   return WaitUntil([&] { return taken_ >= probe || Finished(); }, timeoutMs);
 }
 
@@ -132,16 +140,16 @@ bool ModuleThread::WaitIdle(DWORD timeoutMs) const {
   const DWORD start = GetTickCount();
   for (;;) {
     if (Finished()) return true;
-    const long probe = probes_ + 1;
-    if (!Probe(0, timeoutMs)) return false;
+    long probe = 0;
+    if (!Probe(0, timeoutMs, probe)) return false;
     if (idleAt_ >= probe) return true;
     if (GetTickCount() - start > timeoutMs) return false;
   }
 }
 
 bool ModuleThread::WaitRest(DWORD ms, DWORD timeoutMs) const {
-  const long probe = probes_ + 1;
-  return Probe(static_cast<LPARAM>(ms), timeoutMs) &&
+  long probe = 0;
+  return Probe(static_cast<LPARAM>(ms), timeoutMs, probe) &&
          WaitUntil([&] { return restedAt_ >= probe || Finished(); }, ms + timeoutMs) && WaitIdle(timeoutMs);
 }
 

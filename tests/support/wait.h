@@ -8,6 +8,13 @@ namespace wintest {
 // How long a wait gives by default: a busy machine can hold a process back
 // for seconds, and a wait that succeeds returns as soon as it may.
 inline constexpr DWORD kDefaultWaitMs = 15000;
+// How long a program, or a module on a thread of its own, is given to start
+// or to end: loading libraries and making or destroying windows takes
+// seconds under Wine on a busy machine.
+inline constexpr DWORD kProgramStartWaitMs = 20000;
+// How long a running thread of this process is given to take what was
+// posted to it: it has nothing to load first.
+inline constexpr DWORD kThreadWaitMs = 10000;
 
 // Waits until pred() holds, looking every few milliseconds; false when it
 // still does not after timeoutMs.
