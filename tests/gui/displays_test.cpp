@@ -214,7 +214,7 @@ GUI_SCENARIO(Displays, ANameWiderThanTheDisplayMovesOnePixelPerTick) {
   Frame before{run.window, run.module.get(), {}, 0, 0}, after = before;
   ASSERT_TRUE(run.module->OnThread(Take, &before));
   constexpr DWORD kRestMs = 600;
-  run.module->WaitRest(kRestMs);
+  ASSERT_TRUE(run.module->WaitRest(kRestMs));
   // A module thread held back by a busy machine ticks fewer times than the
   // rest allows: wait on until the marquee has moved a few times.
   constexpr long kTicks = 3;

@@ -86,7 +86,7 @@ class ModuleThread {
   std::atomic<long> idleAt_{0};     // the highest probe taken with nothing behind it
   std::atomic<long> restedAt_{0};   // the last probe whose rest timer has fired
   std::atomic<long> timerMessages_{0};
-  mutable std::atomic<long> calls_{0};     // calls posted by OnThread
+  mutable std::atomic<long> calls_{0};     // calls posted by OnThread, from the test's one thread
   std::atomic<long> callsDone_{0};
   UINT_PTR restTimer_ = 0;          // module thread only
   long restProbe_ = 0;              // module thread only

@@ -246,12 +246,16 @@ struct Seen {
 // comes late count, whichever thread runs first after the stall.
 double LateMs(const Seen& s) { return s.afterMs - s.frame * kMarkedFrameMs; }
 
-// The first frame seen of a block: never before its time (2 ms for the
-// clock's granularity), and shown within two frames of it.
+// The millisecond clock's granularity: a frame may seem this early.
+constexpr DWORD kClockGrainMs = 2;
+
+// The first frame seen of a block: never before its time, and shown within
+// two frames of it.
 testing::AssertionResult FirstOnTime(const std::vector<Seen>& seen) {
   if (seen.empty()) return testing::AssertionFailure() << "no frame seen";
   const Seen& s = seen.front();
-  if (s.atMs + 2 >= s.frame * kMarkedFrameMs && LateMs(s) < 2 * kMarkedFrameMs) return testing::AssertionSuccess();
+  if (s.atMs + kClockGrainMs >= s.frame * kMarkedFrameMs && LateMs(s) < 2 * kMarkedFrameMs)
+    return testing::AssertionSuccess();
   return testing::AssertionFailure() << "frame " << s.frame << " seen at " << s.atMs << " ms, not there at "
                                      << s.afterMs << " ms";
 }
@@ -298,8 +302,8 @@ TEST_F(PrismoTest, FramesFollowTheClockOnceEachAndRestartWithANewBlock) {
   std::vector<Seen> seen = Watch(lib_.info(), 1, arrived, watchMs, kFrames - 1);
   ASSERT_TRUE(FirstOnTime(seen));  // frame 0 is due at once
   for (size_t i = 0; i < seen.size(); ++i) {
-    // Never before its time (2 ms for the clock's granularity), never twice.
-    EXPECT_GE(seen[i].atMs + 2, seen[i].frame * kMarkedFrameMs) << "frame " << seen[i].frame;
+    // Never before its time, never twice.
+    EXPECT_GE(seen[i].atMs + kClockGrainMs, seen[i].frame * kMarkedFrameMs) << "frame " << seen[i].frame;
     if (i > 0) {
       EXPECT_GT(seen[i].frame, seen[i - 1].frame);
     }
