@@ -41,6 +41,9 @@ class CaptureOwner {
   // The owner last set, even after another window took the capture: lets
   // the control whose drag that ended tell at WM_CAPTURECHANGED.
   Token LastOwner() const { return owner_; }
+  // At WM_CAPTURECHANGED (its lParam): another window of this thread took the
+  // capture. No focus change reports that, so it ends a press or drag.
+  bool TakenAway(LPARAM newHolder) const { return reinterpret_cast<HWND>(newHolder) != window_; }
 
  private:
   HWND window_ = nullptr;

@@ -64,9 +64,7 @@ bool SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
       Cancel();
       return false;
     case WM_CAPTURECHANGED:
-      // Another window of this thread took the capture: no focus change
-      // ends the press, so this does.
-      if (reinterpret_cast<HWND>(lParam) != Controls().window()) Cancel();
+      if (Capture().TakenAway(lParam)) Cancel();
       return false;
     case WM_SETCURSOR:
       if (!Holding() && !MouseOver()) return false;

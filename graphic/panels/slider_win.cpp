@@ -91,9 +91,8 @@ bool Slider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
       if (Dragging()) EndDrag(true);
       return false;
     case WM_CAPTURECHANGED:
-      // Another window took the capture (no focus change says so): the drag
-      // ends as cancelled. Our own release has cleared the owner already.
-      if (reinterpret_cast<HWND>(lParam) != Controls().window() && Capture().LastOwner() == this) EndDrag(true);
+      // The drag ends as cancelled; our own release has cleared the owner already.
+      if (Capture().TakenAway(lParam) && Capture().LastOwner() == this) EndDrag(true);
       return false;
     case WM_KEYDOWN:
     case WM_RBUTTONDOWN:

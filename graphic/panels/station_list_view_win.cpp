@@ -225,9 +225,7 @@ bool StationListView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, 
       Cancel();
       return false;
     case WM_CAPTURECHANGED:
-      // Another window of this thread took the capture: no focus change
-      // ends the press, so this does.
-      if (reinterpret_cast<HWND>(lParam) != Controls().window()) Cancel();
+      if (Capture().TakenAway(lParam)) Cancel();
       return false;
     case WM_KEYDOWN:
     case WM_RBUTTONDOWN:
